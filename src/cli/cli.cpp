@@ -1,0 +1,90 @@
+#include "cli/cli.h"
+
+#include "cli/commands.h"
+#include "platform/text.h"
+
+#include <CLI/CLI.hpp>
+
+#include <istream>
+#include <ostream>
+
+namespace orvane::cli {
+
+namespace {
+
+/// CLI11's own messages, introduced in French.
+std::string french_failure(const CLI::App* app, const CLI::Error& e)
+{
+    std::string text = "Erreur : ";
+    text += e.what();
+    text += "\nAide : ";
+    text += app->get_name();
+    text += " --help\n";
+    return text;
+}
+
+} // namespace
+
+void add_format_option(CLI::App& command, Format& format)
+{
+    command
+        .add_option("--format", format, "Forme de la sortie : text (lignes du programme) ou tsv")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, Format>{{"text", Format::text}, {"tsv", Format::tsv}}));
+}
+
+void report_bad_input(CliContext& ctx, const std::string& message)
+{
+    std::string line;
+    for (char c : message) {
+        if (c == '\r') {
+            ctx.err << platform::trim(line) << '\n';
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    ctx.err << platform::trim(line) << '\n';
+    ctx.exit_code = 2;
+}
+
+std::vector<std::string> read_input_items(std::istream& in)
+{
+    std::vector<std::string> items;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        std::string item = platform::trim(line);
+        if (!item.empty()) {
+            items.push_back(std::move(item));
+        }
+    }
+    return items;
+}
+
+int run_cli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err)
+{
+    CliContext ctx{in, out, err};
+    CLI::App app{"Orvane : calendrier hébraïque et horaires du jour, en ligne de commande",
+                 "orvane-cli"};
+    app.require_subcommand(1);
+    app.failure_message(french_failure);
+    add_all_commands(app, ctx);
+
+    std::vector<const char*> argv{"orvane-cli"};
+    for (const std::string& a : args) {
+        argv.push_back(a.c_str());
+    }
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e, out, err);
+        return code == 0 ? 0 : 2;
+    }
+    return ctx.exit_code;
+}
+
+} // namespace orvane::cli

@@ -1,0 +1,18 @@
+// The commands of `orvane-cli`, one registration function per subsystem.
+// Each adds its sub-commands to the application; their callbacks write on the
+// context's streams and set its exit status.
+#pragma once
+
+#include "cli/cli.h"
+
+namespace orvane::cli {
+
+void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
+
+/// Every command of the program, in the order --help lists them.
+inline void add_all_commands(CLI::App& app, CliContext& ctx)
+{
+    add_engine_commands(app, ctx);
+}
+
+} // namespace orvane::cli
