@@ -8,9 +8,11 @@
 #include <istream>
 #include <ostream>
 
-namespace orvane::cli {
+namespace orvane::cli
+{
 
-namespace {
+namespace
+{
 
 /// CLI11's own messages, introduced in French.
 std::string french_failure(const CLI::App* app, const CLI::Error& e)
@@ -62,6 +64,51 @@ std::vector<std::string> read_input_items(std::istream& in)
         }
     }
     return items;
+}
+
+std::optional<int> parse_int(std::string_view text)
+{
+    if (text.empty() || text.size() > 9) {
+        return std::nullopt;
+    }
+    std::size_t i = 0;
+    bool negative = false;
+    if (text[0] == '-') {
+        negative = true;
+        i = 1;
+    }
+    if (i == text.size()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+std::optional<Ymd> parse_ymd(std::string_view text)
+{
+    // The year may carry a minus sign, so the separators are searched from
+    // the second character.
+    const std::size_t first = text.find('-', 1);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t second = text.find('-', first + 1);
+    if (second == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto y = parse_int(text.substr(0, first));
+    const auto m = parse_int(text.substr(first + 1, second - first - 1));
+    const auto d = parse_int(text.substr(second + 1));
+    if (!y || !m || !d || *m < 0 || *d < 0) {
+        return std::nullopt;
+    }
+    return Ymd{*y, *m, *d};
 }
 
 int run_cli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -3,14 +3,18 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace CLI {
+namespace CLI
+{
 class App;
 }
 
-namespace orvane::cli {
+namespace orvane::cli
+{
 
 /// Output form chosen with --format.
 enum class Format { text, tsv };
@@ -35,6 +39,20 @@ void add_format_option(CLI::App& command, Format& format);
 /// Writes a user message (lines separated by \r as in the windows) on the
 /// error stream, one line each, and sets the exit status to 2.
 void report_bad_input(CliContext& ctx, const std::string& message);
+
+/// Year, month and day of a date typed as `Y-M-D` (civil or Hebrew).
+struct Ymd {
+    int y = 0;
+    int m = 0;
+    int d = 0;
+};
+
+/// The three numbers of a `Y-M-D` text, or nothing when it is not of that
+/// form (digits only, an optional minus sign before the year).
+std::optional<Ymd> parse_ymd(std::string_view text);
+
+/// A whole number, or nothing when the text is not one.
+std::optional<int> parse_int(std::string_view text);
 
 /// Lines of input for commands that take their items from standard input
 /// when none is given: blank lines skipped, blanks trimmed, CR removed.

@@ -5,7 +5,8 @@
 
 #include "cli/cli.h"
 
-namespace orvane::cli {
+namespace orvane::cli
+{
 
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
 

@@ -4,13 +4,14 @@
 
 #include <cstdint>
 
-namespace orvane::engine {
+namespace orvane::engine
+{
 
 /// Units of the molad arithmetic, in halakim (parts): 1080 to the hour.
 inline constexpr std::int64_t halakim_par_minute = 18;
 inline constexpr std::int64_t halakim_par_heure = 1080;
-inline constexpr std::int64_t halakim_par_jour = 24 * halakim_par_heure;     // 25920
-inline constexpr std::int64_t halakim_par_semaine = 7 * halakim_par_jour;    // 181440
+inline constexpr std::int64_t halakim_par_jour = 24 * halakim_par_heure;            // 25920
+inline constexpr std::int64_t halakim_par_semaine = 7 * halakim_par_jour;           // 181440
 inline constexpr std::int64_t mois_moyen = 29 * halakim_par_jour + 12 * 1080 + 793; // 765433
 
 /// ⌊a / b⌋ for b > 0, rounding toward minus infinity also for negative a.

@@ -15,7 +15,8 @@
 #include <cstdint>
 #include <string>
 
-namespace orvane::engine {
+namespace orvane::engine
+{
 
 /// One slot of the molad table (slots 1..13: the months of the year in the
 /// engine's numbering, slot 14: Tichri of the next year).
@@ -33,7 +34,8 @@ struct EntreeMolad {
     std::string texte; // "5h49m0hl", or " 5h 49mn  0hl ( 0s)" in the detailed form
 };
 
-class CalendarEngine {
+class CalendarEngine
+{
 public:
     CalendarEngine();
 
@@ -50,12 +52,12 @@ public:
     int jour_semaine = 0;      // 1 Sunday .. 7 Chabbat
 
     // --- Registers of the last Hebrew year set up ---------------------------
-    int nb_mois = 0;      // 12 or 13
-    int embolismique = 0; // nb_mois − 12
-    int cyl = 0;          // completed 19-year cycles: ⌊(Y − 1) / 19⌋
-    int rang_cycle = 0;   // years completed in the current cycle, 0..18
-    int emb = 0;          // leap years among them
-    int com = 0;          // common years among them
+    int nb_mois = 0;               // 12 or 13
+    int embolismique = 0;          // nb_mois − 12
+    int cyl = 0;                   // completed 19-year cycles: ⌊(Y − 1) / 19⌋
+    int rang_cycle = 0;            // years completed in the current cycle, 0..18
+    int emb = 0;                   // leap years among them
+    int com = 0;                   // common years among them
     std::int64_t molad_tichri = 0; // weekday and time of the molad, in halakim
     std::int64_t molad_nissan = 0; // molad_tichri + six mean months, modulo a week
     std::int64_t semaines = 0;     // weeks of the last decomposition
@@ -72,11 +74,11 @@ public:
     int jour_mois7 = 0;       // weekday of 1 Nissan (common) or 1 Adar II (leap)
 
     // --- Civil year and the link between the calendars ----------------------
-    int fevrier = 0;           // 28 or 29
-    int decalage_mars = 0;     // E(Y) − fevrier
-    std::int64_t rs = 0;       // drift of the molad against the Julian year, in halakim
-    int jour_repere = 0;       // weekday of the reference day of the link
-    int ecart_nissan = 0;      // 1 Nissan (1 Adar II) has civil index 1 − ecart_nissan
+    int fevrier = 0;       // 28 or 29
+    int decalage_mars = 0; // E(Y) − fevrier
+    std::int64_t rs = 0;   // drift of the molad against the Julian year, in halakim
+    int jour_repere = 0;   // weekday of the reference day of the link
+    int ecart_nissan = 0;  // 1 Nissan (1 Adar II) has civil index 1 − ecart_nissan
 
     // --- Today, from the clock at start -----------------------------------
     int aujourdhui_annee = 0;

@@ -3,9 +3,11 @@
 #include <chrono>
 #include <ctime>
 
-namespace orvane::platform {
+namespace orvane::platform
+{
 
-namespace {
+namespace
+{
 
 struct LocalNow {
     std::tm fields{};

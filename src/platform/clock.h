@@ -1,7 +1,8 @@
 // Today's date and the time of day, behind an interface that tests replace.
 #pragma once
 
-namespace orvane::platform {
+namespace orvane::platform
+{
 
 /// A civil date of the local calendar (year, month 1..12, day 1..31).
 struct LocalDate {
@@ -21,7 +22,8 @@ struct LocalTime {
 };
 
 /// Source of today's date and the time of day in local legal time.
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     [[nodiscard]] virtual LocalDate today() const = 0;
@@ -29,14 +31,16 @@ public:
 };
 
 /// The machine's clock, in the local time zone.
-class SystemClock final : public Clock {
+class SystemClock final : public Clock
+{
 public:
     [[nodiscard]] LocalDate today() const override;
     [[nodiscard]] LocalTime now() const override;
 };
 
 /// A clock that stays where it is set; for tests.
-class FixedClock final : public Clock {
+class FixedClock final : public Clock
+{
 public:
     FixedClock(LocalDate date, LocalTime time = {}) : date_(date), time_(time) {}
     [[nodiscard]] LocalDate today() const override { return date_; }

@@ -2,9 +2,11 @@
 
 #include <utility>
 
-namespace orvane::platform {
+namespace orvane::platform
+{
 
-namespace {
+namespace
+{
 
 struct Decoded {
     char32_t code_point; // U+FFFD for an invalid sequence
@@ -13,7 +15,10 @@ struct Decoded {
 
 constexpr char32_t replacement = 0xFFFD;
 
-bool is_continuation(unsigned char byte) noexcept { return (byte & 0xC0) == 0x80; }
+bool is_continuation(unsigned char byte) noexcept
+{
+    return (byte & 0xC0) == 0x80;
+}
 
 /// Decodes the sequence starting at byte `i` (which must be inside `text`).
 Decoded decode_at(std::string_view text, std::size_t i) noexcept
@@ -62,11 +67,16 @@ char32_t lower_of(char32_t c) noexcept
         return c + 0x20;
     }
     switch (c) {
-    case 0x152: return 0x153; // Œ
-    case 0x160: return 0x161; // Š
-    case 0x17D: return 0x17E; // Ž
-    case 0x178: return 0xFF;  // Ÿ
-    default: return c;
+    case 0x152:
+        return 0x153; // Œ
+    case 0x160:
+        return 0x161; // Š
+    case 0x17D:
+        return 0x17E; // Ž
+    case 0x178:
+        return 0xFF; // Ÿ
+    default:
+        return c;
     }
 }
 
@@ -76,11 +86,16 @@ char32_t upper_of(char32_t c) noexcept
         return c - 0x20;
     }
     switch (c) {
-    case 0x153: return 0x152;
-    case 0x161: return 0x160;
-    case 0x17E: return 0x17D;
-    case 0xFF: return 0x178;
-    default: return c;
+    case 0x153:
+        return 0x152;
+    case 0x161:
+        return 0x160;
+    case 0x17E:
+        return 0x17D;
+    case 0xFF:
+        return 0x178;
+    default:
+        return c;
     }
 }
 
@@ -101,7 +116,10 @@ std::string map_code_points(std::string_view text, Map map)
     return out;
 }
 
-bool is_blank(char c) noexcept { return c == ' ' || c == '\t'; }
+bool is_blank(char c) noexcept
+{
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 
@@ -189,8 +207,17 @@ bool is_valid_utf8(std::string_view bytes) noexcept
     return true;
 }
 
+CodePoint code_point_at(std::string_view text, std::size_t i) noexcept
+{
+    const Decoded d = decode_at(text, i);
+    return {d.code_point, d.length, d.code_point != replacement || decodes_cleanly(text, i)};
+}
+
 std::string utf8_of(char32_t cp)
 {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        cp = replacement;
+    }
     std::string out;
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -221,9 +248,15 @@ std::u32string decode_utf8(std::string_view text)
     return out;
 }
 
-std::string to_lower(std::string_view text) { return map_code_points(text, lower_of); }
+std::string to_lower(std::string_view text)
+{
+    return map_code_points(text, lower_of);
+}
 
-std::string to_upper(std::string_view text) { return map_code_points(text, upper_of); }
+std::string to_upper(std::string_view text)
+{
+    return map_code_points(text, upper_of);
+}
 
 bool equals_ignoring_case(std::string_view a, std::string_view b)
 {

@@ -9,7 +9,8 @@
 #include <string>
 #include <string_view>
 
-namespace orvane::platform {
+namespace orvane::platform
+{
 
 /// Number of characters of a UTF-8 text. A byte that does not begin a valid
 /// sequence counts as one character.
@@ -39,7 +40,10 @@ namespace orvane::platform {
 [[nodiscard]] std::string pad_left(std::string_view text, std::size_t width, char fill = ' ');
 
 /// The text cut to at most `n` characters (same as `left`).
-[[nodiscard]] inline std::string cut(std::string_view text, std::size_t n) { return left(text, n); }
+[[nodiscard]] inline std::string cut(std::string_view text, std::size_t n)
+{
+    return left(text, n);
+}
 
 /// The text without blanks (spaces and tabs) at both ends.
 [[nodiscard]] std::string trim(std::string_view text);
@@ -51,7 +55,18 @@ namespace orvane::platform {
 /// surrogates, nothing above U+10FFFF).
 [[nodiscard]] bool is_valid_utf8(std::string_view bytes) noexcept;
 
-/// The UTF-8 bytes of one code point.
+/// One character of a UTF-8 text, as `code_point_at` finds it.
+struct CodePoint {
+    char32_t value;     // U+FFFD when the bytes there are not valid UTF-8
+    std::size_t length; // bytes taken, at least 1 (exactly 1 when invalid)
+    bool valid;         // false for a byte that begins no valid sequence
+};
+
+/// The character that starts at byte `i` of `text` (`i` inside the text).
+[[nodiscard]] CodePoint code_point_at(std::string_view text, std::size_t i) noexcept;
+
+/// The UTF-8 bytes of one code point; those of U+FFFD for a surrogate or a
+/// value past U+10FFFF, which have no UTF-8 form.
 [[nodiscard]] std::string utf8_of(char32_t code_point);
 
 /// The code points of a UTF-8 text; an invalid byte gives U+FFFD.
