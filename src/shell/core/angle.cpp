@@ -6,9 +6,11 @@
 #include <cmath>
 #include <cstdio>
 
-namespace orvane::shell {
+namespace orvane::shell
+{
 
-namespace {
+namespace
+{
 
 constexpr std::string_view signe_degre = "°";
 
@@ -69,8 +71,7 @@ std::pair<double, double> degres_et_minutes(const std::string& t, std::string_vi
 {
     const std::size_t separateur = t.find_first_of(".,");
     if (separateur != std::string::npos) {
-        return {entier(t.substr(0, separateur), texte),
-                decimales(t.substr(separateur + 1), texte)};
+        return {entier(t.substr(0, separateur), texte), decimales(t.substr(separateur + 1), texte)};
     }
     const std::size_t degre = t.find(signe_degre);
     if (degre == std::string::npos) {
@@ -109,7 +110,8 @@ double lit_angle(std::string_view texte, UniteAngle unite)
     return unite == UniteAngle::degres ? valeur : valeur * radians_par_degre;
 }
 
-namespace {
+namespace
+{
 
 /// The text without its last letter, and that letter in upper case.
 std::pair<std::string, char> separe_hemisphere(std::string_view texte)
@@ -119,7 +121,8 @@ std::pair<std::string, char> separe_hemisphere(std::string_view texte)
         return {"", '\0'};
     }
     const char lettre = t.back();
-    const char majuscule = (lettre >= 'a' && lettre <= 'z') ? static_cast<char>(lettre - 32) : lettre;
+    const char majuscule =
+        (lettre >= 'a' && lettre <= 'z') ? static_cast<char>(lettre - 32) : lettre;
     return {t.substr(0, t.size() - 1), majuscule};
 }
 
@@ -177,7 +180,8 @@ std::string texte_decalage(double heures)
     texte += std::to_string(centiemes / 100);
     if (const long reste = centiemes % 100; reste != 0) {
         texte += '.';
-        texte += reste % 10 == 0 ? std::to_string(reste / 10) : platform::pad_left(std::to_string(reste), 2, '0');
+        texte += reste % 10 == 0 ? std::to_string(reste / 10)
+                                 : platform::pad_left(std::to_string(reste), 2, '0');
     }
     return texte;
 }

@@ -17,11 +17,13 @@
 #include <string>
 #include <string_view>
 
-namespace orvane::shell {
+namespace orvane::shell
+{
 
 /// A text that fits none of the forms of the angle notation. what() is a
 /// French sentence naming the text, for a message box.
-class ErreurConversion : public std::runtime_error {
+class ErreurConversion : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };

@@ -8,9 +8,11 @@
 #include <charconv>
 #include <optional>
 
-namespace orvane::shell {
+namespace orvane::shell
+{
 
-namespace {
+namespace
+{
 
 constexpr std::size_t longueur_champ = 10;
 
@@ -51,10 +53,9 @@ std::optional<LigneTable> decoupe(std::string_view ligne)
         champs.push_back(ligne.substr(debut, tab - debut));
         debut = tab + 1;
     }
-    return LigneTable{platform::left(champs[1], longueur_champ),
-                      platform::left(champs[2], longueur_champ),
-                      platform::left(champs[4], longueur_champ),
-                      platform::left(ligne.substr(debut), 2)};
+    return LigneTable{
+        platform::left(champs[1], longueur_champ), platform::left(champs[2], longueur_champ),
+        platform::left(champs[4], longueur_champ), platform::left(ligne.substr(debut), 2)};
 }
 
 int entier_ou_erreur(const std::string& texte)
@@ -117,13 +118,14 @@ double correction_du_jour(const DstYear& annee, int jour, int mois)
 std::filesystem::path chemin_table_pays(const std::filesystem::path& repertoire,
                                         std::string_view pays)
 {
-    return repertoire / platform::entry_ignoring_case(repertoire, "h_" + std::string(pays) + ".txt");
+    return repertoire /
+           platform::entry_ignoring_case(repertoire, "h_" + std::string(pays) + ".txt");
 }
 
 std::string pays_de_la_table(const std::filesystem::path& repertoire, std::string_view pays)
 {
-    const auto europe =
-        platform::read_lines_if_exists(repertoire / platform::entry_ignoring_case(repertoire, "H_europe.txt"));
+    const auto europe = platform::read_lines_if_exists(
+        repertoire / platform::entry_ignoring_case(repertoire, "H_europe.txt"));
     if (europe) {
         for (const std::string& ligne : *europe) {
             if (!ligne.empty() && platform::trim_right(ligne) == pays) {
@@ -140,8 +142,8 @@ DstYear lit_decaleur(const std::filesystem::path& repertoire, std::string_view p
     if (mode == mode_hiver_toute_l_annee || mode == mode_ete_toute_l_annee) {
         return DstYear{};
     }
-    const auto lignes =
-        platform::read_lines_if_exists(chemin_table_pays(repertoire, pays_de_la_table(repertoire, pays)));
+    const auto lignes = platform::read_lines_if_exists(
+        chemin_table_pays(repertoire, pays_de_la_table(repertoire, pays)));
     if (!lignes) {
         return DstYear{};
     }

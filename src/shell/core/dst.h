@@ -19,7 +19,8 @@
 #include <string_view>
 #include <vector>
 
-namespace orvane::shell {
+namespace orvane::shell
+{
 
 // The three summer-time modes, stored as these texts because they are shown
 // to the user ("Le programme était configuré en mode …").

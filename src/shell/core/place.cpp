@@ -2,9 +2,11 @@
 
 #include "platform/text.h"
 
-namespace orvane::shell {
+namespace orvane::shell
+{
 
-namespace {
+namespace
+{
 
 bool finit_par_une_de(const std::string& texte, std::string_view lettres)
 {

@@ -8,7 +8,8 @@
 
 #include <string>
 
-namespace orvane::shell {
+namespace orvane::shell
+{
 
 /// Longest city, country or coordinate text a place keeps, in characters.
 inline constexpr std::size_t longueur_champ_lieu = 30;
