@@ -1,0 +1,149 @@
+#include "platform/program_dir.h"
+
+#include "platform/file_error.h"
+#include "platform/file_lookup.h"
+#include "platform/raw_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace orvane::platform
+{
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+/// An environment variable; empty when unset.
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+/// The home folder: $HOME, or the password database's entry for the user.
+fs::path home_directory()
+{
+    if (std::string home = environment("HOME"); !home.empty()) {
+        return home;
+    }
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* result = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result &&
+        result->pw_dir && *result->pw_dir) {
+        return result->pw_dir;
+    }
+    throw file_error(FileAction::open, "~", "aucun dossier personnel (la variable HOME est vide)");
+}
+
+/// Copies the files of `source` missing from `target`, then goes down into
+/// the sub-folders. `relative` is where `source` stands inside the data folder.
+void copy_missing(const fs::path& source, const fs::path& target, const fs::path& relative,
+                  InstallReport& report)
+{
+    std::error_code error;
+    fs::directory_iterator it(source, error);
+    if (error) {
+        throw file_error(FileAction::open, source, error.value());
+    }
+    for (const fs::directory_iterator end; it != end; it.increment(error)) {
+        if (error) {
+            throw file_error(FileAction::read, source, error.value());
+        }
+        const std::string name = it->path().filename().string();
+        const fs::path destination = target / entry_ignoring_case(target, name);
+        if (it->is_directory(error)) {
+            ensure_directory(destination);
+            copy_missing(it->path(), destination, relative / name, report);
+        } else if (it->is_regular_file(error)) {
+            if (fs::exists(fs::symlink_status(destination, error))) {
+                report.kept.push_back(relative / name);
+            } else {
+                write_bytes(destination, read_bytes(it->path()));
+                report.copied.push_back(relative / name);
+            }
+        }
+    }
+}
+
+} // namespace
+
+fs::path program_directory()
+{
+    const std::string home = environment("ORVANE_HOME");
+    const fs::path directory = home.empty() ? home_directory() / "Orvane" : fs::path(home);
+    std::error_code error;
+    const fs::path absolute = fs::absolute(directory, error);
+    return (error ? directory : absolute).lexically_normal();
+}
+
+fs::path executable_path()
+{
+    std::error_code error;
+    fs::path path = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        throw file_error(FileAction::open, "/proc/self/exe", error.value());
+    }
+    return path;
+}
+
+fs::path delivered_data_directory(const fs::path& executable_dir)
+{
+    const fs::path beside = executable_dir / "data";
+    if (directory_exists(beside)) {
+        return beside;
+    }
+    const fs::path installed =
+        (executable_dir / ".." / "share" / "orvane" / "data").lexically_normal();
+    if (directory_exists(installed)) {
+        return installed;
+    }
+    return fs::path(ORVANE_SOURCE_DATA_DIR);
+}
+
+fs::path delivered_data_directory()
+{
+    return delivered_data_directory(executable_path().parent_path());
+}
+
+InstallReport install_program_directory(const fs::path& program_dir, const fs::path& data_dir)
+{
+    ensure_directory(program_dir);
+    InstallReport report;
+    report.data_found = directory_exists(data_dir);
+    if (report.data_found) {
+        copy_missing(data_dir, program_dir, fs::path(), report);
+    }
+    return report;
+}
+
+void ensure_directory(const fs::path& directory)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(directory, error);
+    if (fs::is_directory(status)) {
+        return;
+    }
+    if (fs::exists(status)) {
+        throw file_error(FileAction::create_directory, directory, EEXIST);
+    }
+    fs::create_directories(directory, error);
+    if (error) {
+        throw file_error(FileAction::create_directory, directory, error.value());
+    }
+}
+
+fs::path ensure_subdirectory(const fs::path& base, const fs::path& relative)
+{
+    const fs::path directory = lookup_ignoring_case(base, relative);
+    ensure_directory(directory);
+    return directory;
+}
+
+} // namespace orvane::platform

@@ -1,0 +1,251 @@
+#include "platform/raw_file.h"
+
+#include <cerrno>
+#include <chrono>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane::platform
+{
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+/// A file descriptor closed when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) noexcept : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    [[nodiscard]] int get() const noexcept { return fd_; }
+    [[nodiscard]] bool is_open() const noexcept { return fd_ >= 0; }
+    /// Closes now and gives the error number of a failed close (0 if none):
+    /// on some file systems a write error shows only there.
+    int close() noexcept
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+/// Writes all bytes; the error number of a failure, 0 on success.
+int write_all(int fd, std::string_view bytes) noexcept
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+/// Reads to the end; the error number of a failure, 0 on success.
+int read_all(int fd, std::string& out)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (got == 0) {
+            return 0;
+        }
+        out.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+/// Opens for reading; none when the file does not exist.
+std::optional<std::string> read_existing(const fs::path& path)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.is_open()) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        throw file_error(FileAction::open, path, errno);
+    }
+    struct stat status {
+    };
+    if (::fstat(fd.get(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        throw file_error(FileAction::open, path, EISDIR);
+    }
+    std::string bytes;
+    if (S_ISREG(status.st_mode) && status.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(status.st_size));
+    }
+    if (const int error = read_all(fd.get(), bytes)) {
+        throw file_error(FileAction::read, path, error);
+    }
+    return bytes;
+}
+
+/// The file a write must replace: the target of a link, followed to its end.
+fs::path resolved_target(fs::path path)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code error;
+        if (!fs::is_symlink(path, error)) {
+            return path;
+        }
+        const fs::path link = fs::read_symlink(path, error);
+        if (error) {
+            return path;
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
+
+/// A temporary file beside the target, removed unless committed.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const fs::path& target) : fd_(-1)
+    {
+        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        const std::string stem =
+            "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-";
+        const auto seed = std::chrono::steady_clock::now().time_since_epoch().count();
+        int error = EEXIST;
+        for (long attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+            path_ = folder / (stem + std::to_string((seed + attempt * 7919) & 0xFFFFFF));
+            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            error = fd_ >= 0 ? 0 : errno;
+        }
+        if (fd_ < 0) {
+            throw file_error(FileAction::write, target, error);
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        if (!committed_) {
+            ::unlink(path_.c_str());
+        }
+    }
+    [[nodiscard]] int fd() const noexcept { return fd_; }
+    [[nodiscard]] const fs::path& path() const noexcept { return path_; }
+    int close() noexcept
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+    void commit() noexcept { committed_ = true; }
+
+private:
+    fs::path path_;
+    int fd_;
+    bool committed_ = false;
+};
+
+/// Best effort: makes the rename itself durable.
+void sync_directory(const fs::path& target) noexcept
+{
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool file_exists(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+bool directory_exists(const fs::path& path)
+{
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+std::string read_bytes(const fs::path& path)
+{
+    std::optional<std::string> bytes = read_existing(path);
+    if (!bytes) {
+        throw file_error(FileAction::open, path, ENOENT);
+    }
+    return std::move(*bytes);
+}
+
+std::optional<std::string> read_bytes_if_exists(const fs::path& path)
+{
+    return read_existing(path);
+}
+
+void write_bytes(const fs::path& path, std::string_view bytes)
+{
+    const fs::path target = resolved_target(path);
+    TemporaryFile temporary(target);
+    struct stat existing {
+    };
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(temporary.fd(), existing.st_mode & 07777);
+    }
+    int error = write_all(temporary.fd(), bytes);
+    if (error == 0 && ::fsync(temporary.fd()) != 0) {
+        error = errno;
+    }
+    if (const int close_error = temporary.close(); error == 0) {
+        error = close_error;
+    }
+    if (error == 0 && ::rename(temporary.path().c_str(), target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        throw file_error(FileAction::write, path, error);
+    }
+    temporary.commit();
+    sync_directory(target);
+}
+
+void append_bytes(const fs::path& path, std::string_view bytes)
+{
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    if (!fd.is_open()) {
+        throw file_error(FileAction::append, path, errno);
+    }
+    int error = write_all(fd.get(), bytes);
+    if (const int close_error = fd.close(); error == 0) {
+        error = close_error;
+    }
+    if (error != 0) {
+        throw file_error(FileAction::append, path, error);
+    }
+}
+
+} // namespace orvane::platform

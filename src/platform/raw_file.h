@@ -1,0 +1,41 @@
+// Whole files as bytes: reading, atomic replacement, appending.
+//
+// Every write of a whole file goes to a temporary file beside the target,
+// which is flushed to the disk and then renamed over the target. A crash, a
+// full disk or any other failure therefore leaves either the old file or the
+// new one, never half of it, and no temporary file behind.
+#pragma once
+
+#include "platform/file_error.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane::platform
+{
+
+/// True when `path` names an existing regular file (a link to one counts).
+[[nodiscard]] bool file_exists(const std::filesystem::path& path);
+
+/// True when `path` names an existing directory (a link to one counts).
+[[nodiscard]] bool directory_exists(const std::filesystem::path& path);
+
+/// The bytes of a file. Throws FileError when it is absent or unreadable.
+[[nodiscard]] std::string read_bytes(const std::filesystem::path& path);
+
+/// The bytes of a file; none when it does not exist. Any other failure
+/// (access refused, a directory of that name, a read error) throws FileError.
+[[nodiscard]] std::optional<std::string> read_bytes_if_exists(const std::filesystem::path& path);
+
+/// Replaces (or creates) the file atomically with `bytes`. The directory
+/// must exist. A link is followed: the file it points to is replaced. An
+/// existing file keeps its permissions. Throws FileError; the old file is
+/// then untouched and no temporary file is left.
+void write_bytes(const std::filesystem::path& path, std::string_view bytes);
+
+/// Adds `bytes` at the end of the file, creating it when absent. Throws FileError.
+void append_bytes(const std::filesystem::path& path, std::string_view bytes);
+
+} // namespace orvane::platform

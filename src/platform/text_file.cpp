@@ -1,0 +1,103 @@
+#include "platform/text_file.h"
+
+#include "platform/encoding.h"
+#include "platform/raw_file.h"
+#include "platform/text.h"
+
+namespace orvane::platform
+{
+
+namespace fs = std::filesystem;
+
+namespace
+{
+
+constexpr std::string_view line_end = "\r\n";
+
+std::string_view without_final_cr(std::string_view line)
+{
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+} // namespace
+
+std::vector<std::string> split_lines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) {
+            lines.emplace_back(without_final_cr(text));
+            break;
+        }
+        lines.emplace_back(without_final_cr(text.substr(0, end)));
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+std::vector<std::string> read_lines(const fs::path& path)
+{
+    return split_lines(read_text(path));
+}
+
+std::optional<std::vector<std::string>> read_lines_if_exists(const fs::path& path)
+{
+    const std::optional<std::string> text = read_text_if_exists(path);
+    if (!text) {
+        return std::nullopt;
+    }
+    return split_lines(*text);
+}
+
+std::string read_text(const fs::path& path)
+{
+    return utf8_from_file_bytes(read_bytes(path));
+}
+
+std::optional<std::string> read_text_if_exists(const fs::path& path)
+{
+    const std::optional<std::string> bytes = read_bytes_if_exists(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return utf8_from_file_bytes(*bytes);
+}
+
+std::string windows1252_file_bytes(const std::vector<std::string>& lines, const fs::path& path)
+{
+    std::string bytes;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        try {
+            bytes += windows1252_from_utf8(lines[n]);
+        } catch (const EncodingError& error) {
+            throw file_error(FileAction::write, path,
+                             "à la ligne " + std::to_string(n + 1) + ", " + error.clause());
+        }
+        bytes += line_end;
+    }
+    return bytes;
+}
+
+void write_lines(const fs::path& path, const std::vector<std::string>& lines)
+{
+    write_bytes(path, windows1252_file_bytes(lines, path));
+}
+
+void append_lines(const fs::path& path, const std::vector<std::string>& lines)
+{
+    append_bytes(path, windows1252_file_bytes(lines, path));
+}
+
+void write_utf8(const fs::path& path, std::string_view text)
+{
+    if (!is_valid_utf8(text)) {
+        throw file_error(FileAction::write, path, "le texte n'est pas de l'UTF-8 valide");
+    }
+    write_bytes(path, text);
+}
+
+} // namespace orvane::platform

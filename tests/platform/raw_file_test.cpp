@@ -1,0 +1,169 @@
+#include "platform/raw_file.h"
+#include "temporary_directory.h"
+
+#include <csignal>
+#include <random>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+namespace orvane::platform
+{
+namespace
+{
+
+using testing::TemporaryDirectory;
+namespace fs = std::filesystem;
+
+std::string random_bytes(std::size_t size)
+{
+    std::mt19937 generator(5785);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        c = static_cast<char>(byte(generator));
+    }
+    return bytes;
+}
+
+/// Lowers the largest file size this process may write, as a full disk
+/// would stop a write half-way; restored at the end of the scope.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_handler_)(int) = nullptr;
+};
+
+TEST(RawFile, WritesAndReadsAnyBytes)
+{
+    TemporaryDirectory dir;
+    const std::string bytes = random_bytes(300000);
+    write_bytes(dir / "b.bin", bytes);
+    EXPECT_EQ(read_bytes(dir / "b.bin"), bytes);
+    write_bytes(dir / "b.bin", "court");
+    EXPECT_EQ(read_bytes(dir / "b.bin"), "court");
+    write_bytes(dir / "vide", "");
+    EXPECT_EQ(read_bytes_if_exists(dir / "vide"), std::string());
+}
+
+TEST(RawFile, AtomicWriteLeavesNoTemporaryFile)
+{
+    TemporaryDirectory dir;
+    for (int i = 0; i < 20; ++i) {
+        write_bytes(dir / "annee_h", std::to_string(5785 + i) + "\r\n");
+    }
+    EXPECT_EQ(read_bytes(dir / "annee_h"), "5804\r\n");
+    EXPECT_EQ(dir.entries(), std::set<std::string>{"annee_h"});
+}
+
+TEST(RawFile, ReplacingKeepsThePermissionsOfTheFile)
+{
+    TemporaryDirectory dir;
+    const auto path = dir / "config.dta";
+    write_bytes(path, "a");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    write_bytes(path, "b");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(RawFile, WritingThroughALinkReplacesItsTarget)
+{
+    TemporaryDirectory dir;
+    fs::create_directory(dir / "vrai");
+    write_bytes(dir / "vrai" / "lieu.cal", "ancien");
+    fs::create_symlink("vrai/lieu.cal", dir / "lien.cal");
+    write_bytes(dir / "lien.cal", "nouveau");
+    EXPECT_TRUE(fs::is_symlink(dir / "lien.cal"));
+    EXPECT_EQ(read_bytes(dir / "vrai" / "lieu.cal"), "nouveau");
+}
+
+TEST(RawFile, AWriteStoppedHalfWayLeavesTheOldFile)
+{
+    TemporaryDirectory dir;
+    const auto path = dir / "naissances.txt";
+    const std::string old_bytes = random_bytes(1000);
+    write_bytes(path, old_bytes);
+    {
+        const FileSizeLimit limit(4096);
+        try {
+            write_bytes(path, random_bytes(100000));
+            FAIL() << "no error";
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()), "Impossible d'écrire le fichier « " +
+                                                     path.string() +
+                                                     " » : fichier trop volumineux");
+        }
+    }
+    EXPECT_EQ(read_bytes(path), old_bytes);
+    EXPECT_EQ(dir.entries(), std::set<std::string>{"naissances.txt"});
+}
+
+TEST(RawFile, AFailedRenameLeavesNoTemporaryFile)
+{
+    TemporaryDirectory dir;
+    fs::create_directory(dir / "HORAIRES");
+    write_bytes(dir / "HORAIRES" / "z.txt", "x");
+    EXPECT_THROW(write_bytes(dir / "HORAIRES", "texte"), FileError);
+    EXPECT_EQ(dir.entries(), std::set<std::string>{"HORAIRES"});
+    EXPECT_EQ(read_bytes(dir / "HORAIRES" / "z.txt"), "x");
+}
+
+TEST(RawFile, WritingIntoAMissingFolderNamesTheProblem)
+{
+    TemporaryDirectory dir;
+    const auto path = dir / "FMAIL5785" / "lettre.txt";
+    try {
+        write_bytes(path, "x");
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Impossible d'écrire le fichier « " + path.string() +
+                      " » : le dossier qui doit le contenir n'existe pas");
+        EXPECT_EQ(error.path(), path);
+    }
+    EXPECT_THROW(append_bytes(path, "x"), FileError);
+    EXPECT_EQ(dir.entries(), std::set<std::string>{});
+}
+
+TEST(RawFile, AppendCreatesThenExtends)
+{
+    TemporaryDirectory dir;
+    append_bytes(dir / "trace.dta", "un\r\n");
+    append_bytes(dir / "trace.dta", "");
+    append_bytes(dir / "trace.dta", "deux\r\n");
+    EXPECT_EQ(read_bytes(dir / "trace.dta"), "un\r\ndeux\r\n");
+}
+
+TEST(RawFile, ExistenceTests)
+{
+    TemporaryDirectory dir;
+    EXPECT_TRUE(directory_exists(dir.path()));
+    EXPECT_FALSE(file_exists(dir.path()));
+    EXPECT_FALSE(file_exists(dir / "absent"));
+    EXPECT_EQ(read_bytes_if_exists(dir / "absent"), std::nullopt);
+    write_bytes(dir / "f", "1");
+    EXPECT_TRUE(file_exists(dir / "f"));
+    EXPECT_FALSE(directory_exists(dir / "f"));
+}
+
+} // namespace
+} // namespace orvane::platform
