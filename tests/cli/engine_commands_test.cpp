@@ -1,0 +1,157 @@
+// convert, year and molad on the command line, run with in-memory streams.
+
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace orvane::cli
+{
+namespace
+{
+
+struct Resultat {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Resultat lance(const std::vector<std::string>& args, const std::string& entree = "")
+{
+    std::istringstream in(entree);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = run_cli(args, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(CommandeConvert, DatesCivilesEnTsv)
+{
+    const Resultat r = lance({"convert", "--format", "tsv", "2023-09-16", "2024-03-11"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "2023\t9\t16\t7\t5784\t1\t1\n2024\t3\t11\t2\t5784\t7\t1\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(CommandeConvert, DatesHebraiquesEnTexte)
+{
+    const Resultat r = lance({"convert", "--hebrew", "5785-1-1"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Jeudi     01  Tichri  5785  =  Jeudi     03  Octobre 2024\n");
+}
+
+TEST(CommandeConvert, CivilEnTexte)
+{
+    const Resultat r = lance({"convert", "2025-01-05"});
+    EXPECT_EQ(r.out, "Dimanche  05  Janvier 2025  =  Dimanche  05  Tevet   5785\n");
+}
+
+// A bad date is reported with the program's message and exit status 2; the
+// other dates are still converted.
+TEST(CommandeConvert, MauvaisesDatesSignaleesLesAutresConverties)
+{
+    const Resultat r = lance(
+        {"convert", "--format", "tsv", "2024-02-30", "2024-01-01", "abc", "1582-10-10", "50-1-1"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "2024\t1\t1\t2\t5784\t4\t20\n");
+    EXPECT_EQ(r.err, "2024-02-30 : Cette date civile est incorrecte\n"
+                     "abc : Cette date civile est incorrecte\n"
+                     "1582-10-10 : Cette date n'existe pas\n"
+                     "dans le calendrier grégorien\n"
+                     "50-1-1 : Année date hébraïque min 3860  max 13759\n"
+                     "Année date civile  min 100  max 9999\n");
+}
+
+TEST(CommandeConvert, MauvaisesDatesHebraiques)
+{
+    const Resultat r = lance({"convert", "--hebrew", "5785-7-1", "5784-7-30", "5784-2-30"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("5785-7-1 : Cette date n'existe pas\nl'année est commune\n"),
+              std::string::npos);
+    EXPECT_NE(r.err.find("5784-2-30 : Cette date hébraïque est incorrecte\n"), std::string::npos);
+}
+
+TEST(CommandeConvert, DatesSurLEntreeStandard)
+{
+    const Resultat r = lance({"convert", "--format", "tsv"}, "2024-01-01\r\n\n  2024-01-02  \n");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "2024\t1\t1\t2\t5784\t4\t20\n2024\t1\t2\t3\t5784\t4\t21\n");
+}
+
+TEST(CommandeConvert, IntervalleAcrossLaReforme)
+{
+    const Resultat r = lance({"convert", "--range", "1582-10-03", "1582-10-16", "--format", "tsv"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "1582\t10\t3\t4\t5343\t1\t17\n"
+                     "1582\t10\t4\t5\t5343\t1\t18\n"
+                     "1582\t10\t15\t6\t5343\t1\t19\n"
+                     "1582\t10\t16\t7\t5343\t1\t20\n");
+}
+
+TEST(CommandeConvert, IntervalleALEnvers)
+{
+    const Resultat r = lance({"convert", "--range", "2024-01-02", "2024-01-01"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(r.err.empty());
+}
+
+TEST(CommandeYear, ColonnesTsv)
+{
+    const Resultat r = lance({"year", "5784", "--to", "5785", "--format", "tsv"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "5784\t13\t7\t5\t383\t29\t29\t2\t6\t11\t49\t0\n"
+                     "5785\t12\t5\t7\t355\t30\t30\t1\t5\t9\t21\t13\n");
+}
+
+TEST(CommandeYear, AnneeHorsLimites)
+{
+    const Resultat r = lance({"year", "3859"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(CommandeMolad, AnneeCommuneSansAdarII)
+{
+    const Resultat r = lance({"molad", "5785", "--format", "tsv"});
+    EXPECT_EQ(r.code, 0);
+    std::istringstream lignes(r.out);
+    std::string ligne;
+    int n = 0;
+    while (std::getline(lignes, ligne)) {
+        ++n;
+        EXPECT_EQ(ligne.find("5785\t7\t"), std::string::npos) << "no Adar II in 5785";
+    }
+    EXPECT_EQ(n, 13);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "5785\t1\t5\t3\t21\t13\t2024\t10\t3\t5785\t1\t1");
+}
+
+TEST(CommandeMolad, TexteDeNissan5784)
+{
+    const Resultat r = lance({"molad", "5784"});
+    EXPECT_NE(r.out.find("Molad Nissan  5784 : Lundi     08  Avril 2024 (29 Adar II 5784)  "
+                         "22h 57mn  7hl (23s)\n"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(Aide, ChaqueCommandeASonAide)
+{
+    for (const char* commande : {"convert", "year", "molad"}) {
+        const Resultat r = lance({commande, "--help"});
+        EXPECT_EQ(r.code, 0) << commande;
+        EXPECT_NE(r.out.find("--format"), std::string::npos) << commande;
+    }
+}
+
+TEST(Aide, CommandeInconnue)
+{
+    const Resultat r = lance({"frobnicate"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("Erreur"), std::string::npos);
+}
+
+} // namespace
+} // namespace orvane::cli
