@@ -4,6 +4,7 @@
 #include "platform/file_lookup.h"
 #include "platform/raw_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -39,7 +40,26 @@ fs::path home_directory()
         result->pw_dir && *result->pw_dir) {
         return result->pw_dir;
     }
-    throw file_error(FileAction::open, "~", "aucun dossier personnel (la variable HOME est vide)");
+    throw FileError("Impossible de trouver le dossier personnel : la variable HOME est vide", "~");
+}
+
+/// The entries of a data folder in name order, hidden ones (".gitkeep") left out.
+std::vector<fs::directory_entry> delivered_entries(const fs::path& folder)
+{
+    std::vector<fs::directory_entry> entries;
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    while (!error && it != fs::directory_iterator()) {
+        if (!it->path().filename().string().starts_with('.')) {
+            entries.push_back(*it);
+        }
+        it.increment(error);
+    }
+    if (error) {
+        throw file_error(FileAction::read, folder, error.value());
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
 }
 
 /// Copies the files of `source` missing from `target`, then goes down into
@@ -47,25 +67,18 @@ fs::path home_directory()
 void copy_missing(const fs::path& source, const fs::path& target, const fs::path& relative,
                   InstallReport& report)
 {
-    std::error_code error;
-    fs::directory_iterator it(source, error);
-    if (error) {
-        throw file_error(FileAction::open, source, error.value());
-    }
-    for (const fs::directory_iterator end; it != end; it.increment(error)) {
-        if (error) {
-            throw file_error(FileAction::read, source, error.value());
-        }
-        const std::string name = it->path().filename().string();
+    for (const fs::directory_entry& entry : delivered_entries(source)) {
+        const std::string name = entry.path().filename().string();
         const fs::path destination = target / entry_ignoring_case(target, name);
-        if (it->is_directory(error)) {
+        std::error_code error;
+        if (entry.is_directory(error)) {
             ensure_directory(destination);
-            copy_missing(it->path(), destination, relative / name, report);
-        } else if (it->is_regular_file(error)) {
+            copy_missing(entry.path(), destination, relative / name, report);
+        } else if (entry.is_regular_file(error)) {
             if (fs::exists(fs::symlink_status(destination, error))) {
                 report.kept.push_back(relative / name);
             } else {
-                write_bytes(destination, read_bytes(it->path()));
+                copy_file_atomically(entry.path(), destination);
                 report.copied.push_back(relative / name);
             }
         }

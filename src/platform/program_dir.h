@@ -40,7 +40,8 @@ struct InstallReport {
 
 /// Creates `program_dir` with its parents when absent and copies into it
 /// every file of `data_dir` (sub-folders too) that is not there yet, names
-/// compared without regard to case. A missing data folder copies nothing.
+/// compared without regard to case; hidden files (".gitkeep") are not
+/// delivered. A missing data folder copies nothing.
 /// Each copy is atomic, so an interrupted first start is completed by the
 /// next one. Throws FileError when a folder or a file cannot be made.
 InstallReport install_program_directory(const std::filesystem::path& program_dir,

@@ -121,6 +121,18 @@ fs::path resolved_target(fs::path path)
     return path;
 }
 
+/// ".<name>.tmp-<process>-<number>": hidden, and telling whose it was.
+std::string temporary_name(const fs::path& target, long long number)
+{
+    std::string name(1, '.');
+    name.append(target.filename().string());
+    name.append(".tmp-");
+    name.append(std::to_string(::getpid()));
+    name.push_back('-');
+    name.append(std::to_string(number));
+    return name;
+}
+
 /// A temporary file beside the target, removed unless committed.
 class TemporaryFile
 {
@@ -128,12 +140,10 @@ public:
     explicit TemporaryFile(const fs::path& target) : fd_(-1)
     {
         const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        const std::string stem =
-            "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-";
         const auto seed = std::chrono::steady_clock::now().time_since_epoch().count();
         int error = EEXIST;
         for (long attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-            path_ = folder / (stem + std::to_string((seed + attempt * 7919) & 0xFFFFFF));
+            path_ = folder / temporary_name(target, (seed + attempt * 7919) & 0xFFFFFF);
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             error = fd_ >= 0 ? 0 : errno;
         }
@@ -231,6 +241,11 @@ void write_bytes(const fs::path& path, std::string_view bytes)
     }
     temporary.commit();
     sync_directory(target);
+}
+
+void copy_file_atomically(const fs::path& source, const fs::path& target)
+{
+    write_bytes(target, read_bytes(source));
 }
 
 void append_bytes(const fs::path& path, std::string_view bytes)

@@ -35,6 +35,10 @@ namespace orvane::platform
 /// then untouched and no temporary file is left.
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
 
+/// Replaces (or creates) `target` atomically with a copy of the file
+/// `source` (delivered workbooks, data files). Throws FileError.
+void copy_file_atomically(const std::filesystem::path& source, const std::filesystem::path& target);
+
 /// Adds `bytes` at the end of the file, creating it when absent. Throws FileError.
 void append_bytes(const std::filesystem::path& path, std::string_view bytes);
 

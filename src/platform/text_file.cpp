@@ -4,6 +4,8 @@
 #include "platform/raw_file.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace orvane::platform
 {
 
@@ -20,6 +22,22 @@ std::string_view without_final_cr(std::string_view line)
         line.remove_suffix(1);
     }
     return line;
+}
+
+/// Appends `text` with every bare LF made CR LF; the number of line breaks.
+std::size_t append_with_crlf(std::string& out, std::string_view text)
+{
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            if (i == 0 || text[i - 1] != '\r') {
+                out += '\r';
+            }
+            ++breaks;
+        }
+        out += text[i];
+    }
+    return breaks;
 }
 
 } // namespace
@@ -70,13 +88,18 @@ std::optional<std::string> read_text_if_exists(const fs::path& path)
 std::string windows1252_file_bytes(const std::vector<std::string>& lines, const fs::path& path)
 {
     std::string bytes;
-    for (std::size_t n = 0; n < lines.size(); ++n) {
+    std::size_t file_line = 1; // line of the file where the current element starts
+    for (const std::string& line : lines) {
+        std::string encoded;
         try {
-            bytes += windows1252_from_utf8(lines[n]);
+            encoded = windows1252_from_utf8(line);
         } catch (const EncodingError& error) {
+            const std::string_view before = std::string_view(line).substr(0, error.byte_offset());
+            const std::size_t at = file_line + std::ranges::count(before, '\n');
             throw file_error(FileAction::write, path,
-                             "à la ligne " + std::to_string(n + 1) + ", " + error.clause());
+                             "à la ligne " + std::to_string(at) + ", " + error.clause());
         }
+        file_line += append_with_crlf(bytes, encoded) + 1;
         bytes += line_end;
     }
     return bytes;

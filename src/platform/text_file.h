@@ -38,8 +38,10 @@ read_lines_if_exists(const std::filesystem::path& path);
 /// The whole text of a file; none when the file does not exist.
 [[nodiscard]] std::optional<std::string> read_text_if_exists(const std::filesystem::path& path);
 
-/// Windows-1252 bytes of lines, each followed by CR LF. Throws FileError
-/// naming `path` and the line number (from 1) of an unencodable character.
+/// Windows-1252 bytes of lines, each followed by CR LF; a line break inside
+/// an element (a whole text passed as one line) becomes CR LF too. Throws
+/// FileError naming `path` and the file's line number (from 1) of an
+/// unencodable character.
 [[nodiscard]] std::string windows1252_file_bytes(const std::vector<std::string>& lines,
                                                  const std::filesystem::path& path);
 

@@ -86,7 +86,8 @@ TEST(ProgramDirectory, FirstStartCopiesTheDeliveredFiles)
     const InstallReport report = install_program_directory(program, dir / "data");
     EXPECT_TRUE(report.data_found);
     EXPECT_EQ(report.kept, Paths{});
-    EXPECT_EQ(report.copied.size(), 4u);
+    EXPECT_EQ(report.copied,
+              (Paths{"config.dta", "lieu.cal", "modeles/html/page.htm", "modeles/lettre.txt"}));
     for (const char* file :
          {"config.dta", "lieu.cal", "modeles/lettre.txt", "modeles/html/page.htm"}) {
         EXPECT_EQ(read_bytes(program / file), read_bytes(dir / "data" / file)) << file;
@@ -121,6 +122,18 @@ TEST(ProgramDirectory, AFileOfAnotherCaseCountsAsPresent)
     EXPECT_TRUE(file_exists(program / "MODELES" / "html" / "page.htm"));
     EXPECT_FALSE(directory_exists(program / "modeles"));
     EXPECT_EQ(report.kept, Paths{fs::path("config.dta")});
+}
+
+TEST(ProgramDirectory, HiddenFilesAreNotDelivered)
+{
+    TemporaryDirectory dir;
+    make_data(dir / "data");
+    write_bytes(dir / "data" / ".gitkeep", "");
+    write_bytes(dir / "data" / "modeles" / ".notes", "");
+    const InstallReport report = install_program_directory(dir / "Orvane", dir / "data");
+    EXPECT_EQ(report.copied.size(), 4u);
+    EXPECT_FALSE(file_exists(dir / "Orvane" / ".gitkeep"));
+    EXPECT_FALSE(file_exists(dir / "Orvane" / "modeles" / ".notes"));
 }
 
 TEST(ProgramDirectory, MissingDataStillCreatesTheDirectory)

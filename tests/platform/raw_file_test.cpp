@@ -144,6 +144,19 @@ TEST(RawFile, WritingIntoAMissingFolderNamesTheProblem)
     EXPECT_EQ(dir.entries(), std::set<std::string>{});
 }
 
+TEST(RawFile, CopiesAFileOverAnother)
+{
+    TemporaryDirectory dir;
+    const std::string workbook = random_bytes(70000);
+    write_bytes(dir / "modele.xls", workbook);
+    write_bytes(dir / "cal_exl.xls", "ancien");
+    copy_file_atomically(dir / "modele.xls", dir / "cal_exl.xls");
+    EXPECT_EQ(read_bytes(dir / "cal_exl.xls"), workbook);
+    EXPECT_EQ(dir.entries(), (std::set<std::string>{"cal_exl.xls", "modele.xls"}));
+    EXPECT_THROW(copy_file_atomically(dir / "absent.xls", dir / "cal_exl.xls"), FileError);
+    EXPECT_EQ(read_bytes(dir / "cal_exl.xls"), workbook);
+}
+
 TEST(RawFile, AppendCreatesThenExtends)
 {
     TemporaryDirectory dir;

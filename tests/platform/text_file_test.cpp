@@ -104,6 +104,22 @@ TEST(TextFile, RefusesAnUnencodableCharacterAndKeepsThePreviousFile)
     EXPECT_EQ(dir.entries(), std::set<std::string>{"deces.txt"});
 }
 
+TEST(TextFile, LineBreaksInsideALineBecomeCrLf)
+{
+    TemporaryDirectory dir;
+    const auto path = dir / "page.txt";
+    write_lines(path, {"Vendredi\nChabbat\r\nDimanche", "fin"});
+    EXPECT_EQ(read_bytes(path), "Vendredi\r\nChabbat\r\nDimanche\r\nfin\r\n");
+    try {
+        write_lines(path, {"un", "deux\ntrois\nquatre ש"});
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("à la ligne 4, le caractère « ש »"),
+                  std::string::npos)
+            << error.what();
+    }
+}
+
 TEST(TextFile, MissingFileIsAnErrorOrNone)
 {
     TemporaryDirectory dir;
