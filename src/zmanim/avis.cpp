@@ -1,0 +1,142 @@
+// The rules of the opinions, applied over the times of the angles, then the
+// times counted in seasonal hours from dawn to night.
+#include "zmanim/calcul_jour.h"
+#include "zmanim/opinions.h"
+
+#include <algorithm>
+
+namespace orvane::zmanim::detail
+{
+
+void CalculJour::avis_particuliers()
+{
+    if (bdl_) {
+        bureau_des_longitudes();
+    }
+    if (opinion_ == avis_4mils_lc) {
+        aube_nuit_proportionnelles(0, true);
+    }
+    if (opinion_ == avis_4mils_an || opinion_ == avis_5mils) {
+        aube_nuit_proportionnelles(facteur_, false);
+    }
+    if (opinion_ == avis_pavee || opinion_ == avis_rav_rottenberg) {
+        pavee();
+    }
+    if (opinion_ == avis_admour) {
+        admour();
+    }
+}
+
+// Astronomical (18°), nautical (12°) and civil (6°) twilights, morning and
+// evening, in the slots of dawn, tefillin, stars, exit and night.
+void CalculJour::bureau_des_longitudes()
+{
+    const SinusAngles& a = j_.angles;
+    ecrit(ModeArrondi::normal, crepuscule(a.astronomique, true), &DayTimes::t_aube,
+          &DayTimes::heureA);
+    ecrit(ModeArrondi::plus_tard, crepuscule(a.nautique, true), &DayTimes::t_tephilin,
+          &DayTimes::heureT);
+    ecrit(ModeArrondi::normal, crepuscule(a.civil, true), &DayTimes::t_crepuscule_civil,
+          &DayTimes::heureCVLV);
+    ecrit(ModeArrondi::normal, crepuscule(a.civil, false), &DayTimes::t_etoiles,
+          &DayTimes::heureTSE);
+    ecrit(ModeArrondi::normal, crepuscule(a.nautique, false), &DayTimes::t_sortie,
+          &DayTimes::heureSOR);
+    ecrit(ModeArrondi::normal, crepuscule(a.astronomique, false), &DayTimes::t_nuit,
+          &DayTimes::heureN);
+}
+
+// Dawn and night at 72 minutes of a twelfth of the day ("4MilsLC": 1.2
+// seasonal hours) or at a fixed share of the day ("4MilsAN" 1/8, "5Mils"
+// 1/6), within the solar midnights around the day; tefillin 6 seasonal
+// minutes after dawn ("4MilsLC") or 52 minutes before sunrise.
+void CalculJour::aube_nuit_proportionnelles(double facteur, bool heures_saisonnieres)
+{
+    const double jour = j_.t_coucher - j_.t_lever;
+    const double ecart = heures_saisonnieres ? 1.2 * j_.heure_saison_lc : facteur * jour;
+
+    j_.t_aube = std::max(j_.t_lever - ecart, minuit_avant());
+    j_.etiquette_trace = heures_saisonnieres ? "AUBE LC" : "AUBE AN";
+    ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA);
+
+    j_.t_nuit = std::min(j_.t_coucher + ecart, minuit_apres());
+    j_.etiquette_trace = heures_saisonnieres ? "NUIT LC" : "NUIT AN";
+    ecrit(ModeArrondi::plus_tard, j_.t_nuit, &DayTimes::heureN);
+
+    const double tephilin = heures_saisonnieres ? j_.t_aube + j_.heure_saison_lc * 6 / 60
+                                                : j_.t_lever - 0.8666666666666667;
+    j_.t_tephilin = std::max(tephilin, minuit_avant());
+    j_.etiquette_trace = heures_saisonnieres ? "TEPH LC" : "TEPHILIN 4AN";
+    ecrit(ModeArrondi::plus_tard, j_.t_tephilin, &DayTimes::heureT);
+}
+
+// The Maguen Abraham as paved: dawn 72 fixed minutes before sunrise, night
+// 72 minutes after sunset, tefillin 20 minutes after dawn; stars at 7.5°
+// (the Rav Rottenberg: 7.12°).
+void CalculJour::pavee()
+{
+    j_.t_aube = std::max(j_.t_lever - 1.2, minuit_avant());
+    j_.etiquette_trace = "AUBE PAV";
+    ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA);
+
+    j_.t_nuit = std::min(j_.t_coucher + 1.2, minuit_apres());
+    j_.etiquette_trace = "NUIT PAV";
+    ecrit(ModeArrondi::plus_tard, j_.t_nuit, &DayTimes::heureN);
+
+    j_.t_tephilin = std::max(j_.t_aube + 0.33333333, minuit_avant());
+    j_.etiquette_trace = "TEPHILIN PAVEE";
+    ecrit(ModeArrondi::plus_tard, j_.t_tephilin, &DayTimes::heureT);
+
+    const double sinus =
+        opinion_ == avis_rav_rottenberg ? j_.angles.rav_rottenberg : j_.angles.pavee;
+    Croisement etoiles = soir(sinus, j_.o_etoiles);
+    etoiles.t = std::min(etoiles.t, minuit_apres());
+    j_.etiquette_trace = "TSET PAVEE";
+    ecrit(ModeArrondi::plus_tard, etoiles, &DayTimes::t_etoiles, &DayTimes::heureTSE);
+}
+
+// The Admour Hazaken: stars at 5.95°, and at 6.5° for the evening Chema.
+void CalculJour::admour()
+{
+    const Croisement etoiles = soir(j_.angles.admour, j_.o_595);
+    j_.etiquette_trace = "TSET ADMOUR";
+    ecrit(ModeArrondi::plus_tard, etoiles, &DayTimes::t_etoiles, &DayTimes::heureTSE);
+
+    const Croisement chema = soir(j_.angles.admour_chema, j_.o_65);
+    j_.etiquette_trace = "TSET ADMOUR Chema";
+    ecrit(ModeArrondi::plus_tard, chema, &DayTimes::t_etoiles_chema, &DayTimes::heureTSECHEMA);
+}
+
+// Seasonal hours of the day from dawn to night; the latest Chema and prayer
+// 3 and 4 of them after dawn, or 3 and 4 hours of sunrise to sunset after
+// sunrise; the second plag of a day from 72 minutes before sunrise to 72
+// minutes after sunset; the beginning of the tenth hour.
+void CalculJour::heures_aube_nuit()
+{
+    double heure = (j_.t_nuit - j_.t_aube) / 12;
+    if (heure == 0) {
+        // Dawn and night both at the solar midnight after the day.
+        heure = (j_.t_nuit - j_.t_aube + 24) / 12;
+    }
+    if (heure < 0) {
+        heure = 2.0;
+    }
+    j_.heure_saison_an = heure;
+    ecrit_duree(j_.heure_saison_an, &DayTimes::saison_an);
+
+    const double lc = j_.heure_saison_lc;
+    j_.t_chema1 = j_.t_aube + 3 * j_.heure_saison_an;
+    ecrit(ModeArrondi::plus_tot, j_.t_chema1, &DayTimes::heureCH1);
+    j_.t_chema2 = j_.t_lever + 3 * lc;
+    ecrit(ModeArrondi::plus_tot, j_.t_chema2, &DayTimes::heureCH2);
+    j_.t_tefila1 = j_.t_aube + 4 * j_.heure_saison_an;
+    ecrit(ModeArrondi::plus_tot, j_.t_tefila1, &DayTimes::heureTA1);
+    j_.t_tefila2 = j_.t_lever + 4 * lc;
+    ecrit(ModeArrondi::plus_tot, j_.t_tefila2, &DayTimes::heureTA2);
+    j_.t_plag2 = (j_.t_coucher + 1.2) - 1.25 * ((j_.t_coucher - j_.t_lever + 2.4) / 12);
+    ecrit(ModeArrondi::plus_tard, j_.t_plag2, &DayTimes::heure2P);
+    j_.t_dixieme = j_.t_lever + 9 * lc;
+    ecrit(ModeArrondi::plus_tot, j_.t_dixieme, &DayTimes::heureNV);
+}
+
+} // namespace orvane::zmanim::detail

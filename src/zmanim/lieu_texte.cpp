@@ -1,0 +1,124 @@
+// Reading the place of a day from the texts of the coordinate boxes.
+#include "zmanim/horaires_jour.h"
+
+#include "platform/text.h"
+#include "shell/core/angle.h"
+#include "zmanim/parametres.h"
+
+#include <cmath>
+#include <optional>
+
+namespace orvane::zmanim
+{
+
+namespace
+{
+
+constexpr std::string_view sinon_pas_de_calcul = "autrement les calculs ne sont pas effectués.";
+
+/// The text without its last character (the hemisphere letter).
+std::string sans_lettre(std::string_view texte)
+{
+    const std::size_t n = platform::char_count(texte);
+    return n == 0 ? std::string() : platform::left(texte, n - 1);
+}
+
+char derniere_lettre(std::string_view texte)
+{
+    return texte.empty() ? '\0' : texte.back();
+}
+
+LieuLu refus(std::string message)
+{
+    LieuLu l;
+    l.refuse = true;
+    l.message = std::move(message);
+    return l;
+}
+
+/// Latitude in degrees, north positive, or the refusal.
+std::optional<double> latitude_lue(std::string_view texte, LieuLu& lieu)
+{
+    const char lettre = derniere_lettre(texte);
+    if (lettre != 'N' && lettre != 'n' && lettre != 'S' && lettre != 's') {
+        lieu = refus("Veuillez définir la latitude " + std::string(texte) +
+                     "Nord (N) ou Sud (S)\r" + std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
+    const std::optional<double> d = angle_en_degres(sans_lettre(texte));
+    if (!d) {
+        lieu = refus("La latitude \"" + std::string(texte) +
+                     "\" n'est pas un angle lisible.\rExemples : 48°52N, 48.87N ou 33°55S\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
+    const double lat = (lettre == 'S' || lettre == 's') ? -std::fabs(*d) : *d;
+    if (std::fabs(lat) >= 90) {
+        lieu = refus("La latitude \"" + std::string(texte) +
+                     "\" est hors limites : elle doit être inférieure à 90° Nord ou Sud.\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
+    return lat;
+}
+
+/// Longitude in degrees, WEST positive, or the refusal.
+std::optional<double> longitude_lue(std::string_view texte, LieuLu& lieu)
+{
+    const char lettre = derniere_lettre(texte);
+    const bool est = lettre == 'E' || lettre == 'e';
+    if (!est && lettre != 'O' && lettre != 'o' && lettre != 'W' && lettre != 'w') {
+        lieu = refus("Veuillez définir la longitude Est (E) ou Ouest (O) ou West (W)\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
+    const std::optional<double> d = angle_en_degres(sans_lettre(texte));
+    if (!d) {
+        lieu = refus("La longitude \"" + std::string(texte) +
+                     "\" n'est pas un angle lisible.\rExemples : 2°20E, 2.33E ou 73°59W\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
+    return est ? -std::fabs(*d) : std::fabs(*d);
+}
+
+std::optional<double> zone_lue(std::string_view texte, LieuLu& lieu)
+{
+    const std::string debut = platform::left(texte, 2);
+    const std::optional<double> d =
+        (debut == "ed" || debut == "Ed") ? std::nullopt : angle_en_degres(texte);
+    if (!d) {
+        lieu =
+            refus("Veuillez définir la valeur du gmt" + std::string(texte) +
+                  "(Décalage par rapport au temps universel)\r" + std::string(sinon_pas_de_calcul));
+    }
+    return d;
+}
+
+} // namespace
+
+LieuLu lit_lieu(std::string_view latitude, std::string_view longitude, std::string_view zone)
+{
+    if (sans_lettre(latitude) == "Edit" || sans_lettre(longitude) == "Edit" || zone == "Edit3") {
+        return refus({});
+    }
+    LieuLu lieu;
+    const std::optional<double> lat = latitude_lue(latitude, lieu);
+    if (!lat) {
+        return lieu;
+    }
+    const std::optional<double> lon = longitude_lue(longitude, lieu);
+    if (!lon) {
+        return lieu;
+    }
+    const std::optional<double> z = zone_lue(zone, lieu);
+    if (!z) {
+        return lieu;
+    }
+    lieu.latitude = *lat * shell::radians_par_degre;
+    lieu.longitude = *lon * shell::radians_par_degre;
+    lieu.zone = *z;
+    return lieu;
+}
+
+} // namespace orvane::zmanim

@@ -1,0 +1,132 @@
+#include "zmanim/soleil.h"
+
+#include <cmath>
+
+namespace orvane::zmanim
+{
+
+namespace
+{
+
+/// Whole part toward zero, the "Int" of the theory.
+double entier(double x) noexcept
+{
+    return std::trunc(x);
+}
+
+/// An angle brought into 0..2π by whole turns, subtracting while above and
+/// then adding while below, as the theory reduces it.
+double reduit_tour(double angle) noexcept
+{
+    while (angle > deux_pi) {
+        angle -= deux_pi;
+    }
+    while (angle < 0) {
+        angle += deux_pi;
+    }
+    return angle;
+}
+
+constexpr double epoque_j2000 = 2451545;                  // 2000 January 1.5
+constexpr double annees_par_jour = 0.0027378507871321013; // 1/365.25
+constexpr double obliquite = 0.4091;                      // radians, fixed
+constexpr double sideral_vers_solaire = 0.9972696;
+
+/// Ecliptic longitude of the sun, radians in 0..2π, T in Julian years from
+/// J2000: mean longitude and a two-term equation of centre; the second term
+/// keeps its own phase and rate.
+double longitude_ecliptique(double t) noexcept
+{
+    const double lambda = (4.89496 + 6.2833197 * t) + 0.03342 * std::sin(6.2401 + 6.283076 * t) +
+                          0.00035 * std::sin(6.2 + 12.5662 * t);
+    return reduit_tour(lambda);
+}
+
+/// Right ascension from the ecliptic longitude: the principal arctangent,
+/// moved back half a turn when it fell in the wrong quadrant.
+double ascension_droite(double lambda) noexcept
+{
+    double alpha = std::atan(std::cos(obliquite) * std::sin(lambda) / std::cos(lambda));
+    const double ecart = std::fabs(lambda - alpha);
+    if (ecart > 1 && ecart < 6) {
+        alpha -= pi;
+    }
+    return alpha;
+}
+
+double declinaison(double lambda) noexcept
+{
+    const double s = std::sin(obliquite) * std::sin(lambda);
+    return std::atan(s / std::sqrt(1 - s * s));
+}
+
+/// Hours UT of the crossing of right ascension `r` at a place `longitude`
+/// west, given the sidereal time θ₀ at 0 h UT.
+double heure_du_passage(double r, double theta0, double longitude) noexcept
+{
+    return (longitude + reduit_tour(r - theta0)) * sideral_vers_solaire * heures_par_radian;
+}
+
+} // namespace
+
+double jour_julien_midi(int jour, int mois, int annee) noexcept
+{
+    const double y = mois > 2 ? annee : annee - 1;
+    const double m = mois > 2 ? mois : mois + 12;
+    const double a = entier(y * 0.01);
+    const double b = entier(a * 0.25) + (2 - a);
+    return entier(365.25 * y) + entier(30.6001 * (m + 1)) + jour + b + 1720995;
+}
+
+int jour_semaine_du_jour_julien(int jour, int mois, int annee) noexcept
+{
+    // Julian day 2451545 (1 January 2000) was a Saturday.
+    const auto jd = static_cast<long long>(jour_julien_midi(jour, mois, annee));
+    const long long r = ((jd + 1) % 7 + 7) % 7; // 0 Sunday … 6 Saturday
+    return static_cast<int>(r) + 1;
+}
+
+PassagesSoleil passages_soleil(int jour, int mois, int annee, double latitude, double longitude,
+                               double sinus_hauteur, double decalage_jd) noexcept
+{
+    PassagesSoleil p;
+    const double jd = jour_julien_midi(jour, mois, annee) + decalage_jd;
+    const double t = (jd - epoque_j2000) * annees_par_jour;
+    const double lambda = longitude_ecliptique(t);
+    p.ascension_droite = ascension_droite(lambda);
+    p.declinaison = declinaison(lambda);
+
+    const double c = (sinus_hauteur - std::sin(latitude) * std::sin(p.declinaison)) /
+                     (std::cos(latitude) * std::cos(p.declinaison));
+    if (c <= -1) {
+        p.passage = Passage::toujours_au_dessus;
+        return p;
+    }
+    if (c >= 1) {
+        p.passage = Passage::toujours_au_dessous;
+        return p;
+    }
+    double h = std::atan(std::sqrt(1 - c * c) / c); // half the arc, 0..π
+    if (h < 0) {
+        h += pi;
+    }
+
+    const double jd0 = jd - 0.5 - decalage_jd; // 0 h UT of the date
+    const double theta0 = (jd0 - epoque_j2000) * 6.2833197 * annees_par_jour + 1.75337;
+    p.lever = heure_du_passage(p.ascension_droite - h, theta0, longitude);
+    p.coucher = heure_du_passage(p.ascension_droite + h, theta0, longitude);
+    return p;
+}
+
+double sinus_lever_coucher(double refraction, bool centre_soleil) noexcept
+{
+    const double minutes = centre_soleil ? refraction : refraction + 16;
+    return -std::sin(minutes * radians_par_degre / 60);
+}
+
+double sinus_depression(double degres) noexcept
+{
+    return -std::sin(degres * radians_par_degre);
+}
+
+} // namespace orvane::zmanim
