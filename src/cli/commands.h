@@ -9,11 +9,13 @@ namespace orvane::cli
 {
 
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
+void add_events_commands(CLI::App& app, CliContext& ctx); // festivals, readings, day, yeartype, seasons
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
 {
     add_engine_commands(app, ctx);
+    add_events_commands(app, ctx);
 }
 
 } // namespace orvane::cli
