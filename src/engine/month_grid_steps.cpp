@@ -1,0 +1,92 @@
+#include "engine/month_grid_steps.h"
+
+#include "engine/arithmetic.h"
+#include "engine/calendar_engine.h"
+
+namespace orvane::engine
+{
+
+MoisDeLAnnee mois_de_l_annee(int annee)
+{
+    CalendarEngine e;
+    e.annee_hebr = annee;
+    e.annee_civile = annee - 3760;
+    e.calcule_annee();
+    MoisDeLAnnee m;
+    m.annee = annee;
+    m.nb_mois = e.nb_mois;
+    m.longueurs = e.longueur_mois_hebr;
+    m.longueurs[0] = 0;
+    return m;
+}
+
+int longueur_mois_hebreu(int annee, int mois)
+{
+    return mois_de_l_annee(annee).jours(mois);
+}
+
+bool date_hebraique_existe(const DateHebraique& d)
+{
+    return d.jour >= 1 && d.jour <= longueur_mois_hebreu(d.annee, d.mois);
+}
+
+MoisHebreu mois_suivant(MoisHebreu m) noexcept
+{
+    if (m.mois >= 13) {
+        return {m.annee + 1, 1};
+    }
+    if (!annee_hebr_embolismique(m.annee) && (m.mois == 6 || m.mois == 7)) {
+        return {m.annee, 8};
+    }
+    return {m.annee, m.mois + 1};
+}
+
+MoisHebreu mois_precedent(MoisHebreu m) noexcept
+{
+    if (m.mois <= 1) {
+        return {m.annee - 1, 13};
+    }
+    if (!annee_hebr_embolismique(m.annee) && (m.mois == 8 || m.mois == 7)) {
+        return {m.annee, 6};
+    }
+    return {m.annee, m.mois - 1};
+}
+
+int mois_existant(int annee, int mois, bool en_montant) noexcept
+{
+    if (mois == 7 && !annee_hebr_embolismique(annee)) {
+        return en_montant ? 8 : 6;
+    }
+    return mois;
+}
+
+DateHebraique lendemain_hebreu(const DateHebraique& d)
+{
+    if (d.jour < longueur_mois_hebreu(d.annee, d.mois)) {
+        return {d.annee, d.mois, d.jour + 1};
+    }
+    const MoisHebreu suivant = mois_suivant({d.annee, d.mois});
+    return {suivant.annee, suivant.mois, 1};
+}
+
+DateHebraique veille_hebreu(const DateHebraique& d)
+{
+    if (d.jour > 1) {
+        return {d.annee, d.mois, d.jour - 1};
+    }
+    const MoisHebreu precedent = mois_precedent({d.annee, d.mois});
+    return {precedent.annee, precedent.mois, longueur_mois_hebreu(precedent.annee, precedent.mois)};
+}
+
+DateHebraique decale_jours_hebreu(DateHebraique d, int n)
+{
+    for (; n > 0; --n) {
+        d = lendemain_hebreu(d);
+    }
+    for (; n < 0; ++n) {
+        d = veille_hebreu(d);
+    }
+    return d;
+}
+
+} // namespace orvane::engine
