@@ -1,6 +1,7 @@
 #include "zmanim/libelles.h"
 
 #include "platform/text.h"
+#include "zmanim/day_times.h"
 
 namespace orvane::zmanim
 {
@@ -73,6 +74,42 @@ AffichageMoments affichage_moments(bool bureau_des_longitudes)
         a.visibles[premier_moment_bdl + k] = true;
     }
     return a;
+}
+
+namespace
+{
+
+LigneDuJour ligne(const DayTimes& jour, const Moment& m, bool secondes)
+{
+    LigneDuJour l{std::string(m.legende), std::string(m.jeton), {}};
+    if (const TexteHoraire* t = jour.creneau(m.jeton); t && t->definie()) {
+        l.heure = platform::trim(t->heures) + ":" + t->minutes;
+        if (secondes) {
+            l.heure += ":" + t->secondes;
+        }
+    }
+    return l;
+}
+
+} // namespace
+
+std::vector<LigneDuJour> liste_du_jour(const DayTimes& jour, bool bureau_des_longitudes,
+                                       bool secondes)
+{
+    std::vector<LigneDuJour> lignes;
+    if (bureau_des_longitudes) {
+        for (const Moment& m : moments_bdl) {
+            lignes.push_back(ligne(jour, m, secondes));
+        }
+    } else {
+        for (std::size_t i = 0; i < moments_page_du_jour; ++i) {
+            lignes.push_back(ligne(jour, moments_halakha[i], secondes));
+        }
+    }
+    for (std::size_t i = moments_page_du_jour; i < moments_halakha.size(); ++i) {
+        lignes.push_back(ligne(jour, moments_halakha[i], secondes));
+    }
+    return lignes;
 }
 
 bool explications_halakha(std::string_view opinion, std::string_view opinion_sauvee)

@@ -11,9 +11,12 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane::zmanim
 {
+
+class DayTimes;
 
 /// One moment: its caption and the token of the slot that holds its time.
 struct Moment {
@@ -81,6 +84,19 @@ struct AffichageMoments {
 /// Captions, hints and visibility of the check boxes: the halachic ones, or
 /// the twilights of the "Bureau des Longitudes" in boxes 4 to 12.
 [[nodiscard]] AffichageMoments affichage_moments(bool bureau_des_longitudes);
+
+/// One line of the list of the day: a caption and its time.
+struct LigneDuJour {
+    std::string legende; // "Lever du soleil : Nets"
+    std::string jeton;   // "heureL"
+    std::string heure;   // "05:47", "05:47:12" with the seconds; empty without a time
+};
+
+/// The list of the times of a day as the day page shows it: the seventeen
+/// moments of the halachic opinions (or the nine twilights of the "Bureau
+/// des Longitudes"), then the two seasonal hours.
+[[nodiscard]] std::vector<LigneDuJour> liste_du_jour(const DayTimes& jour,
+                                                     bool bureau_des_longitudes, bool secondes);
 
 /// True when the hints of the halachic opinions apply: neither the window's
 /// opinion nor the opinion saved for it begins with "Bureau".

@@ -23,6 +23,14 @@ std::string sans_lettre(std::string_view texte)
     return n == 0 ? std::string() : platform::left(texte, n - 1);
 }
 
+/// Degrees of a coordinate without its letter; nothing for a text without
+/// any number (the reader would take it for 0°).
+std::optional<double> coordonnee(std::string_view texte)
+{
+    const std::string nombre = platform::trim(sans_lettre(texte));
+    return nombre.empty() ? std::nullopt : angle_en_degres(nombre);
+}
+
 char derniere_lettre(std::string_view texte)
 {
     return texte.empty() ? '\0' : texte.back();
@@ -45,7 +53,7 @@ std::optional<double> latitude_lue(std::string_view texte, LieuLu& lieu)
                      "Nord (N) ou Sud (S)\r" + std::string(sinon_pas_de_calcul));
         return std::nullopt;
     }
-    const std::optional<double> d = angle_en_degres(sans_lettre(texte));
+    const std::optional<double> d = coordonnee(texte);
     if (!d) {
         lieu = refus("La latitude \"" + std::string(texte) +
                      "\" n'est pas un angle lisible.\rExemples : 48°52N, 48.87N ou 33°55S\r" +
@@ -72,7 +80,7 @@ std::optional<double> longitude_lue(std::string_view texte, LieuLu& lieu)
                      std::string(sinon_pas_de_calcul));
         return std::nullopt;
     }
-    const std::optional<double> d = angle_en_degres(sans_lettre(texte));
+    const std::optional<double> d = coordonnee(texte);
     if (!d) {
         lieu = refus("La longitude \"" + std::string(texte) +
                      "\" n'est pas un angle lisible.\rExemples : 2°20E, 2.33E ou 73°59W\r" +
