@@ -10,12 +10,14 @@ namespace orvane::cli
 
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
 void add_events_commands(CLI::App& app, CliContext& ctx); // festivals, readings, day, yeartype, seasons
+void add_shell_commands(CLI::App& app, CliContext& ctx);  // places, dst
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
 {
     add_engine_commands(app, ctx);
     add_events_commands(app, ctx);
+    add_shell_commands(app, ctx);
 }
 
 } // namespace orvane::cli

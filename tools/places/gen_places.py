@@ -71,6 +71,7 @@ def french_country_names():
     names = {e["alpha_2"]: fr.gettext(e.get("common_name", e["name"])) for e in codes}
     names.update(COUNTRY_NAMES)
     names.setdefault("XK", "Kosovo")
+    names = {code: name[0].upper() + name[1:] for code, name in names.items()}
     for code, name in names.items():
         if len(name) > FIELD_LENGTH:
             raise SystemExit(f"country name too long for the places files: {code} {name}")

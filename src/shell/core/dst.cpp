@@ -151,7 +151,7 @@ DstYear lit_decaleur(const std::filesystem::path& repertoire, std::string_view p
 }
 
 double correction_pour_le_jour(const DstYear& annee, std::string_view mode, int jour, int mois,
-                               double correction_actuelle)
+                               std::optional<double> correction_manuelle)
 {
     if (mode == mode_hiver_toute_l_annee) {
         return 0;
@@ -159,15 +159,18 @@ double correction_pour_le_jour(const DstYear& annee, std::string_view mode, int 
     if (mode == mode_ete_toute_l_annee) {
         return 1;
     }
-    return annee.trouve() ? correction_du_jour(annee, jour, mois) : correction_actuelle;
+    if (annee.trouve()) {
+        return correction_du_jour(annee, jour, mois);
+    }
+    return correction_manuelle.value_or(0.0);
 }
 
 double correction_ete_du_jour(const std::filesystem::path& repertoire, std::string_view pays,
                               std::string_view mode, int jour, int mois, int annee,
-                              double correction_actuelle)
+                              std::optional<double> correction_manuelle)
 {
     return correction_pour_le_jour(lit_decaleur(repertoire, pays, annee, mode), mode, jour, mois,
-                                   correction_actuelle);
+                                   correction_manuelle);
 }
 
 } // namespace orvane::shell

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,15 +92,25 @@ struct DstYear {
 
 /// The correction of a day under `mode`: 0 in winter time all the year, 1 in
 /// summer time all the year; with change of time, the table's value for a
-/// found year, and `correction_actuelle` (the value the user set by hand)
-/// for a year no table gives.
+/// found year, and for a year no table gives the correction the user set by
+/// hand with the summer and winter buttons, or 0 when there is none.
 [[nodiscard]] double correction_pour_le_jour(const DstYear& annee, std::string_view mode, int jour,
-                                             int mois, double correction_actuelle);
+                                             int mois, std::optional<double> correction_manuelle);
 
 /// The correction of a day for a country, looking up its year: the whole
 /// computation of the day page and of the tables.
 [[nodiscard]] double correction_ete_du_jour(const std::filesystem::path& repertoire,
                                             std::string_view pays, std::string_view mode, int jour,
-                                            int mois, int annee, double correction_actuelle);
+                                            int mois, int annee,
+                                            std::optional<double> correction_manuelle);
+
+/// The summer-time state of the main window: the correction of the last
+/// computed day, the one the user set by hand (the buttons "h. d'été" and
+/// "h. d'hiver" and the correction box) and the last lookup.
+struct EtatHeureEte {
+    double correction_ete = 0;
+    std::optional<double> correction_manuelle;
+    DstYear annee;
+};
 
 } // namespace orvane::shell

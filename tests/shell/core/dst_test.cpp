@@ -117,7 +117,7 @@ TEST(ChercheAnnee, MarqueDUneAnneeSansChangement)
         {"Pas de changement\t3\t \t-\t2030\t1", "Pas de changement\t10\t \t-\t2030\t0"}, 2030);
     EXPECT_TRUE(a.sans_changement());
     EXPECT_FALSE(a.trouve());
-    EXPECT_EQ(correction_pour_le_jour(a, mode_avec_changement, 1, 7, 0.0), 0.0);
+    EXPECT_EQ(correction_pour_le_jour(a, mode_avec_changement, 1, 7, std::nullopt), 0.0);
     EXPECT_EQ(correction_pour_le_jour(a, mode_avec_changement, 1, 7, 1.0), 1.0);
 }
 
@@ -190,6 +190,10 @@ TEST_F(LitDecaleur, SansLigneLaCorrectionManuelleEstGardee)
     EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", mode_avec_changement, 1, 7, 2090, 1), 1);
     EXPECT_EQ(correction_ete_du_jour(dir.path(), "Japon", mode_avec_changement, 1, 7, 2025, 1), 1);
     EXPECT_EQ(correction_ete_du_jour(dir.path(), "Japon", mode_avec_changement, 1, 7, 2025, 0), 0);
+    // Without a correction set by hand, winter time.
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "Japon", mode_avec_changement, 1, 7, 2025, std::nullopt),
+        0);
 }
 
 } // namespace
