@@ -5,6 +5,10 @@
 
 #include "engine/calendar_engine.h"
 #include "platform/clock.h"
+#include "shell/core/charge_lieux.h"
+#include "shell/core/dst.h"
+#include "shell/core/place.h"
+#include "shell/core/program_options.h"
 
 #include <filesystem>
 #include <memory>
@@ -20,6 +24,12 @@ struct AppContext {
     std::unique_ptr<platform::Clock> horloge;
     std::filesystem::path repertoire;
     engine::CalendarEngine engine;
+
+    ProgramOptions options;  // read at start and at the first showing
+    LieuxCharges lieux;      // places file in use, its lists, the home place file
+    Place lieu_courant;      // the place the computations read
+    Place lieu_accueil;      // the place saved in "lieu_acc.cal"
+    EtatHeureEte heure_ete;  // summer-time correction of the day shown
 };
 
 } // namespace orvane::shell
