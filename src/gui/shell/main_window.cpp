@@ -1,6 +1,7 @@
 #include "gui/shell/main_window.h"
 
 #include "engine/date_texts.h"
+#include "gui/shell/places_editor_window.h"
 #include "shell/app_context.h"
 
 #include <QApplication>
@@ -36,6 +37,13 @@ void MainWindow::cree_menus()
 {
     QMenu* fichier = menu("&Fichier");
     fichier->addAction("&Quitter", QKeySequence::Quit, qApp, &QApplication::closeAllWindows);
+    QAction* lieux = menu("Horaires")->addAction("Lieux géographiques (Ajouter ou supprimer)");
+    lieux->setObjectName("Lieux1");
+    connect(lieux, &QAction::triggered, this, [this] {
+        auto* fenetre = new TFNLieux(ctx_, this);
+        fenetre->setAttribute(Qt::WA_DeleteOnClose);
+        fenetre->show();
+    });
 }
 
 void MainWindow::cree_dates_du_jour()

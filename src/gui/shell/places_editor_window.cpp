@@ -1,0 +1,214 @@
+#include "gui/shell/places_editor_window.h"
+
+#include "platform/file_error.h"
+#include "shell/app_context.h"
+#include "shell/core/places.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace orvane::gui
+{
+
+namespace
+{
+
+constexpr shell::ColonneLieu colonnes[] = {
+    shell::ColonneLieu::ville, shell::ColonneLieu::pays, shell::ColonneLieu::latitude,
+    shell::ColonneLieu::longitude, shell::ColonneLieu::decalage};
+
+/// A message of the program, its \r as line breaks.
+QString texte_boite(std::string_view texte)
+{
+    QString t = QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+    return t.replace('\r', '\n');
+}
+
+QString cellule(const shell::Place& lieu, int colonne)
+{
+    const std::string* champs[] = {&lieu.ville, &lieu.pays, &lieu.latitude, &lieu.longitude,
+                                   &lieu.decalage};
+    return QString::fromStdString(*champs[colonne]);
+}
+
+} // namespace
+
+TFNLieux::TFNLieux(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx)
+{
+    setObjectName("FNLieux");
+    setWindowTitle("Saisie de nouveaux Lieux");
+    set_dialogues(
+        [this](const std::string& m) {
+            return QMessageBox::question(this, windowTitle(), texte_boite(m),
+                                         QMessageBox::Yes | QMessageBox::Cancel) ==
+                   QMessageBox::Yes;
+        },
+        [this](const std::string& m) {
+            QMessageBox::critical(this, windowTitle(), texte_boite(m));
+        },
+        [this](const std::string& m) {
+            QMessageBox::warning(this, windowTitle(), texte_boite(m));
+        });
+    auto* layout = new QVBoxLayout(this);
+    cree_grille();
+    layout->addWidget(grille_);
+    cree_boutons();
+    resize(760, 560);
+    FormActivate();
+}
+
+void TFNLieux::set_dialogues(shell::Confirmation question, Message erreur, Message avertissement)
+{
+    question_ = std::move(question);
+    erreur_ = std::move(erreur);
+    avertissement_ = std::move(avertissement);
+}
+
+void TFNLieux::cree_grille()
+{
+    grille_ = new QTableWidget(0, 5, this);
+    grille_->setObjectName("StringGrid1");
+    grille_->setHorizontalHeaderLabels({"Ville", "Pays", "Latitude", "Longitude", "Heure T. U."});
+    grille_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grille_->horizontalHeader()->setStretchLastSection(true);
+    grille_->setColumnWidth(0, 220);
+    grille_->setColumnWidth(1, 200);
+    grille_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grille_->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(grille_, &QTableWidget::cellChanged, this, &TFNLieux::StringGrid1SetEditText);
+}
+
+QLabel* TFNLieux::cree_aide(const char* nom, const QString& texte, std::string_view aide)
+{
+    auto* label = new QLabel("<a href=\"aide\">" + texte + "</a>", this);
+    label->setObjectName(nom);
+    connect(label, &QLabel::linkActivated, this,
+            [this, aide] { avertissement_(std::string(aide)); });
+    return label;
+}
+
+void TFNLieux::cree_boutons()
+{
+    auto* boutons = new QHBoxLayout;
+    const std::pair<const char*, const char*> textes[] = {{"Button1", "Ajouter une nouvelle ville"},
+                                                          {"Button2", "Enregister la ville"},
+                                                          {"Button3", "Supprimer une ville"},
+                                                          {"Button4", "Fermer"}};
+    QPushButton* b[4];
+    for (int i = 0; i < 4; ++i) {
+        b[i] = new QPushButton(textes[i].second, this);
+        b[i]->setObjectName(textes[i].first);
+        boutons->addWidget(b[i]);
+    }
+    b[0]->setToolTip(texte_boite(shell::aide_nouvelle_ville));
+    connect(b[0], &QPushButton::clicked, this, &TFNLieux::Button1Click);
+    connect(b[1], &QPushButton::clicked, this, &TFNLieux::Button2Click);
+    connect(b[2], &QPushButton::clicked, this, &TFNLieux::Button3Click);
+    connect(b[3], &QPushButton::clicked, this, &QWidget::close);
+    auto* aides = new QHBoxLayout;
+    aides->addWidget(
+        cree_aide("Label1", "Cliquer ici pour aide pour les latitudes", shell::aide_latitude));
+    aides->addWidget(
+        cree_aide("Label2", "Cliquer ici pour aide pour les longitudes", shell::aide_longitude));
+    aides->addWidget(cree_aide("Label3", "Cliquer ici pour aide pour les gmt", shell::aide_gmt));
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addLayout(boutons);
+    layout->addLayout(aides);
+}
+
+void TFNLieux::FormActivate()
+{
+    try {
+        editeur_ = shell::EditeurLieux::lit(ctx_.repertoire, ctx_.lieux.fichier_lieux.empty()
+                                                                 ? shell::fichier_lieux_court
+                                                                 : ctx_.lieux.fichier_lieux);
+    } catch (const platform::FileError& e) {
+        erreur_(e.what());
+        editeur_ = {};
+    }
+    remplit_grille();
+}
+
+void TFNLieux::remplit_grille()
+{
+    remplissage_ = true;
+    const auto& rangees = editeur_.rangees();
+    grille_->setRowCount(static_cast<int>(rangees.size()));
+    for (int r = 0; r < static_cast<int>(rangees.size()); ++r) {
+        for (int c = 0; c < 5; ++c) {
+            grille_->setItem(
+                r, c, new QTableWidgetItem(cellule(rangees[static_cast<std::size_t>(r)].lieu, c)));
+        }
+    }
+    remplissage_ = false;
+}
+
+void TFNLieux::StringGrid1SetEditText(int rangee, int colonne)
+{
+    if (remplissage_ || rangee < 0 || colonne < 0 || colonne > 4) {
+        return;
+    }
+    const QTableWidgetItem* item = grille_->item(rangee, colonne);
+    editeur_.change(static_cast<std::size_t>(rangee), colonnes[colonne],
+                    item ? item->text().trimmed().toStdString() : std::string());
+}
+
+void TFNLieux::Button1Click()
+{
+    editeur_.ajoute();
+    remplissage_ = true;
+    const int r = grille_->rowCount();
+    grille_->insertRow(r);
+    for (int c = 0; c < 5; ++c) {
+        grille_->setItem(r, c, new QTableWidgetItem);
+    }
+    remplissage_ = false;
+    grille_->scrollToBottom();
+    grille_->setCurrentCell(r, 0);
+}
+
+void TFNLieux::Button2Click()
+{
+    if (editeur_.modifie() && question_(std::string(shell::message_lieux_modifies))) {
+        ecrit_fichier();
+    }
+}
+
+void TFNLieux::Button3Click()
+{
+    const int r = grille_->currentRow();
+    if (r < 0 || r >= static_cast<int>(editeur_.rangees().size())) {
+        return;
+    }
+    const shell::Place& lieu = editeur_.rangees()[static_cast<std::size_t>(r)].lieu;
+    if (!question_(shell::message_suppression(lieu.ville, lieu.pays))) {
+        return;
+    }
+    editeur_.supprime(static_cast<std::size_t>(r));
+    grille_->removeRow(r);
+    ecrit_fichier();
+}
+
+bool TFNLieux::ecrit_fichier()
+{
+    if (const auto refus = editeur_.verifie()) {
+        erreur_(*refus);
+        return false;
+    }
+    try {
+        editeur_.ecrit_fichier(ctx_.repertoire, ctx_.lieux.fichier_lieux.empty()
+                                                    ? shell::fichier_lieux_court
+                                                    : ctx_.lieux.fichier_lieux);
+    } catch (const platform::FileError& e) {
+        erreur_(e.what());
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvane::gui

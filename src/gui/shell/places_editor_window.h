@@ -1,0 +1,65 @@
+// The places editor "Saisie de nouveaux Lieux": the places file in use as a
+// grid, where the user adds and deletes cities.
+#pragma once
+
+#include "shell/core/places_editor.h"
+#include "shell/core/program_options.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace orvane::shell
+{
+struct AppContext;
+}
+
+namespace orvane::gui
+{
+
+class TFNLieux : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// Error and warning boxes with an OK button.
+    using Message = std::function<void(const std::string& texte)>;
+
+    explicit TFNLieux(shell::AppContext& ctx, QWidget* parent = nullptr);
+
+    /// Replaces the modal questions and messages (tests answer them).
+    void set_dialogues(shell::Confirmation question, Message erreur, Message avertissement);
+
+    /// Reads the places file in use into the grid.
+    void FormActivate();
+    /// "Ajouter une nouvelle ville".
+    void Button1Click();
+    /// "Enregister la ville".
+    void Button2Click();
+    /// "Supprimer une ville".
+    void Button3Click();
+    /// Writes the grid back to the places file; false when nothing was written.
+    bool ecrit_fichier();
+
+private:
+    void cree_grille();
+    void cree_boutons();
+    QLabel* cree_aide(const char* nom, const QString& texte, std::string_view aide);
+    void remplit_grille();
+    void StringGrid1SetEditText(int rangee, int colonne);
+
+    shell::AppContext& ctx_;
+    shell::EditeurLieux editeur_;
+    shell::Confirmation question_;
+    Message erreur_;
+    Message avertissement_;
+    bool remplissage_ = false;
+    QTableWidget* grille_ = nullptr;
+};
+
+} // namespace orvane::gui
