@@ -20,6 +20,7 @@
 #include <CLI/CLI.hpp>
 
 #include <ostream>
+#include <sstream>
 
 namespace orvane::cli
 {
@@ -58,6 +59,14 @@ void write_fields(std::ostream& out, std::initializer_list<std::string> fields)
 std::string n(long long v)
 {
     return std::to_string(v);
+}
+
+/// A number of hours as "10.5", "3": no trailing zeros.
+std::string decimal(double v)
+{
+    std::ostringstream out;
+    out << v;
+    return out.str();
 }
 
 /// The years asked, checked against the range whose civil dates are exact.
@@ -258,7 +267,7 @@ void run_seasons(CliContext& ctx, int year, Format format)
         const events::Tekoufa& t = seasons[static_cast<std::size_t>(i)];
         if (format == Format::tsv) {
             write_fields(ctx.out, {n(i), n(t.annee_civile), n(t.mois_civil), n(t.jour_civil),
-                                   n(t.mois_hebr), n(t.jour_hebr), std::to_string(t.heures)});
+                                   n(t.mois_hebr), n(t.jour_hebr), decimal(t.heures)});
         } else {
             ctx.out << events::ligne_tekoufa(year, i, t) << '\n';
         }
