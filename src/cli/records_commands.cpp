@@ -1,0 +1,204 @@
+// anniversaries and barmitsva: the anniversary rules on the command line.
+
+#include "cli/commands.h"
+#include "engine/date_validity.h"
+#include "platform/clock.h"
+#include "records/anniversaries.h"
+#include "records/bar_mitsva.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+namespace orvane::cli
+{
+
+namespace
+{
+
+using engine::DateCivile;
+using engine::DateHebraique;
+
+struct AnniversariesOptions {
+    std::string date;
+    std::string from;
+    std::string family = "event";
+    int count = 15;
+    int step = 1;
+    Format format = Format::text;
+};
+
+struct BarMitsvaOptions {
+    std::string date;
+    bool girl = false;
+    bool israel = false;
+    Format format = Format::text;
+};
+
+// The counts the record window accepts.
+constexpr int nombre_min = 1;
+constexpr int nombre_max = 100;
+
+std::optional<DateHebraique> checked_hebrew(CliContext& ctx, const std::string& text)
+{
+    const auto d = parse_ymd(text);
+    if (!d) {
+        report_bad_input(ctx,
+                         text + " : " + std::string(engine::message_date_hebraique_incorrecte));
+        return std::nullopt;
+    }
+    if (const auto error = engine::erreur_date_hebraique(d->y, d->m, d->d)) {
+        report_bad_input(ctx, text + " : " + *error);
+        return std::nullopt;
+    }
+    return DateHebraique{d->y, d->m, d->d};
+}
+
+/// The date given with --from, or today's date from the system clock.
+std::optional<DateCivile> checked_today(CliContext& ctx, const std::string& text)
+{
+    if (text.empty()) {
+        const platform::LocalDate d = platform::SystemClock().today();
+        return DateCivile{d.annee, d.mois, d.jour};
+    }
+    const auto d = parse_ymd(text);
+    if (!d) {
+        report_bad_input(ctx, text + " : " + std::string(engine::message_date_civile_incorrecte));
+        return std::nullopt;
+    }
+    if (const auto error = engine::erreur_date_civile(d->y, d->m, d->d)) {
+        report_bad_input(ctx, text + " : " + *error);
+        return std::nullopt;
+    }
+    return DateCivile{d->y, d->m, d->d};
+}
+
+/// True when Hebrew year `annee` can still be converted; reports it otherwise.
+bool hebrew_year_in_range(CliContext& ctx, int annee)
+{
+    if (annee > engine::annee_hebr_max) {
+        report_bad_input(ctx,
+                         std::to_string(annee) + " : " + engine::message_annees_hors_limites());
+        return false;
+    }
+    return true;
+}
+
+std::optional<records::Famille> family_of(CliContext& ctx, const std::string& text)
+{
+    if (text == "birth") {
+        return records::Famille::naissance;
+    }
+    if (text == "death") {
+        return records::Famille::deces;
+    }
+    if (text == "event") {
+        return records::Famille::evenement;
+    }
+    report_bad_input(ctx, "--family " + text + " : birth, death ou event");
+    return std::nullopt;
+}
+
+void write_day_tsv(std::ostream& out, const records::JourComplet& j, bool last)
+{
+    out << j.civile.annee << '\t' << j.civile.mois << '\t' << j.civile.jour << '\t'
+        << j.jour_semaine << '\t' << j.hebraique.annee << '\t' << j.hebraique.mois << '\t'
+        << j.hebraique.jour << (last ? '\n' : '\t');
+}
+
+bool counts_valid(CliContext& ctx, const AnniversariesOptions& o)
+{
+    if (o.count < nombre_min || o.count > nombre_max) {
+        report_bad_input(ctx, "--count " + std::to_string(o.count) + " : de 1 à 100 anniversaires");
+        return false;
+    }
+    if (o.step < 1) {
+        report_bad_input(ctx, "--step " + std::to_string(o.step) + " : au moins 1 an");
+        return false;
+    }
+    return true;
+}
+
+void run_anniversaries(CliContext& ctx, const AnniversariesOptions& o)
+{
+    const auto date = checked_hebrew(ctx, o.date);
+    const auto today = checked_today(ctx, o.from);
+    const auto family = family_of(ctx, o.family);
+    if (!date || !today || !family || !counts_valid(ctx, o)) {
+        return;
+    }
+    const int lines = *family == records::Famille::deces ? o.count + 2 : o.count;
+    const int last = records::premiere_annee_a_venir(*date, *today) + (lines - 1) * o.step;
+    if (!hebrew_year_in_range(ctx, last)) {
+        return;
+    }
+    const records::ProchainsAnniversaires p =
+        records::prochains_anniversaires(*date, *today, o.count, o.step, *family);
+    if (o.format == Format::tsv) {
+        for (const records::Anniversaire& a : p.anniversaires) {
+            write_day_tsv(ctx.out, a.jour, true);
+        }
+        return;
+    }
+    ctx.out << p.entete << '\n';
+    for (const records::Anniversaire& a : p.anniversaires) {
+        ctx.out << a.ligne << '\n';
+    }
+}
+
+void run_barmitsva(CliContext& ctx, const BarMitsvaOptions& o)
+{
+    const auto date = checked_hebrew(ctx, o.date);
+    if (!date || !hebrew_year_in_range(ctx, date->annee + (o.girl ? 12 : 13))) {
+        return;
+    }
+    const records::BarMitsva b = records::calcule_bar_mitsva(
+        *date, o.girl ? records::Sexe::fille : records::Sexe::garcon, !o.israel);
+    if (o.format == Format::tsv) {
+        write_day_tsv(ctx.out, b.date, false);
+        write_day_tsv(ctx.out, b.chabbat, false);
+        ctx.out << b.paracha << '\n';
+        return;
+    }
+    ctx.out << b.titre << '\n' << b.ligne_date << '\n' << b.ligne_chabbat << '\n';
+}
+
+void add_anniversaries(CLI::App& app, CliContext& ctx)
+{
+    auto o = std::make_shared<AnniversariesOptions>();
+    CLI::App* cmd = app.add_subcommand(
+        "anniversaries",
+        "Prochains anniversaires civils d'une date hébraïque, à partir d'aujourd'hui");
+    cmd->add_option("date", o->date,
+                    "Date hébraïque A-M-J (mois 1 Tichri .. 6 Adar/Adar I, 7 Adar II .. 13 Eloul)")
+        ->required();
+    cmd->add_option("--count", o->count, "Nombre d'anniversaires (1 à 100, 15 par défaut)");
+    cmd->add_option("--from", o->from, "Date civile A-M-J prise pour aujourd'hui");
+    cmd->add_option("--step", o->step, "Intervalle en années (1 par défaut)");
+    cmd->add_option("--family", o->family,
+                    "birth, death (deux années de plus) ou event (par défaut)");
+    add_format_option(*cmd, o->format);
+    cmd->callback([&ctx, o] { run_anniversaries(ctx, *o); });
+}
+
+void add_barmitsva(CLI::App& app, CliContext& ctx)
+{
+    auto o = std::make_shared<BarMitsvaOptions>();
+    CLI::App* cmd = app.add_subcommand(
+        "barmitsva", "Date et paracha de Bar-Mitsva (ou de Bat-Mitsva) d'une date de naissance");
+    cmd->add_option("date", o->date, "Date hébraïque de naissance A-M-J")->required();
+    cmd->add_flag("--girl", o->girl, "Bat-Mitsva, douze ans révolus pour une fille");
+    cmd->add_flag("--israel", o->israel, "Lectures d'Israël (par défaut : Diaspora)");
+    add_format_option(*cmd, o->format);
+    cmd->callback([&ctx, o] { run_barmitsva(ctx, *o); });
+}
+
+} // namespace
+
+void add_records_commands(CLI::App& app, CliContext& ctx)
+{
+    add_anniversaries(app, ctx);
+    add_barmitsva(app, ctx);
+}
+
+} // namespace orvane::cli
