@@ -11,6 +11,7 @@ namespace orvane::cli
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
 void add_events_commands(CLI::App& app, CliContext& ctx); // festivals, readings, day, yeartype, seasons
 void add_shell_commands(CLI::App& app, CliContext& ctx);  // places, dst
+void add_zmanim_commands(CLI::App& app, CliContext& ctx); // zmanim
 void add_records_commands(CLI::App& app, CliContext& ctx); // anniversaries, barmitsva
 
 /// Every command of the program, in the order --help lists them.
@@ -19,6 +20,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_engine_commands(app, ctx);
     add_events_commands(app, ctx);
     add_shell_commands(app, ctx);
+    add_zmanim_commands(app, ctx);
     add_records_commands(app, ctx);
 }
 
