@@ -31,8 +31,7 @@ void met_a_la_fin(std::string& texte, std::string_view mot, std::string_view fin
 
 void remplace_tout(std::string& texte, std::string_view de, std::string_view par)
 {
-    for (std::size_t p = texte.find(de); p != std::string::npos;
-         p = texte.find(de, p + par.size())) {
+    for (std::size_t p = texte.find(de); p != std::string::npos; p = texte.find(de, p)) {
         texte.replace(p, de.size(), par);
     }
 }

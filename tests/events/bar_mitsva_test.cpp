@@ -1,0 +1,93 @@
+#include "engine/calendar_engine.h"
+#include "events/readings/bar_mitsva.h"
+#include "events/readings/sabbath_names.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::events
+{
+namespace
+{
+
+using engine::CalendarEngine;
+
+TEST(ParachaBarMitsva, NaissanceLe30AdarIEtAnneeCommune)
+{
+    CalendarEngine e;
+    e.convertit_hebreu_civil(5768, 6, 30); // 30 Adar I, a leap year
+    const BarMitsva b = paracha_bar_mitsva(e, false, true);
+    EXPECT_EQ(b.titre, "Paracha de Bar-Mitsva");
+    EXPECT_EQ(b.annee_hebr, 5781);
+    EXPECT_EQ(b.mois_hebr, 8); // 5781 is common: 1 Nissan
+    EXPECT_EQ(b.jour_hebr, 1);
+    EXPECT_EQ(b.ligne_date, "   Dimanche  14 Mars 2021 = 1 Nissan  5781");
+    EXPECT_EQ(b.chabbat_jour_hebr, 7);
+    EXPECT_EQ(b.chabbat_jour_civil, 20);
+    EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Vayikra ");
+    // Every field is given back.
+    EXPECT_EQ(e.annee_hebr, 5768);
+    EXPECT_EQ(e.mois_hebr, 6);
+    EXPECT_EQ(e.jour_hebr, 30);
+    EXPECT_EQ(e.nb_mois, 13);
+    EXPECT_EQ(e.annee_civile, 2008);
+}
+
+TEST(ParachaBarMitsva, AdarDevientAdarIIEtBatMitsva)
+{
+    CalendarEngine e;
+    e.convertit_hebreu_civil(5771, 7, 14); // 14 Adar II 5771
+    const BarMitsva fille = paracha_bar_mitsva(e, true, true);
+    EXPECT_EQ(fille.titre, "Paracha de Bat-Mitsva");
+    EXPECT_EQ(fille.annee_hebr, 5783); // common: Adar
+    EXPECT_EQ(fille.mois_hebr, 6);
+    EXPECT_EQ(fille.texte_chabbat.rfind("Chabbat Bat-M. ", 0), 0u);
+    e.convertit_hebreu_civil(5773, 6, 10); // Adar of a common year
+    const BarMitsva garcon = paracha_bar_mitsva(e, false, true);
+    EXPECT_EQ(garcon.annee_hebr, 5786);
+    EXPECT_EQ(garcon.mois_hebr, 6);        // 5786 is common too
+    e.convertit_hebreu_civil(5771, 6, 10); // Adar I 5771 → 5784 leap: stays in month 6
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).mois_hebr, 6);
+    e.convertit_hebreu_civil(5770, 6, 10); // common → 5783 common
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).mois_hebr, 6);
+    e.convertit_hebreu_civil(5768, 6, 10); // 5768 leap; Adar I → 5781 common: Adar
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).mois_hebr, 6);
+    e.convertit_hebreu_civil(5766, 6, 10); // common → 5779 leap: Adar II
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).mois_hebr, 7);
+}
+
+TEST(ParachaBarMitsva, JourDeFeteEtHolHamoed)
+{
+    CalendarEngine e;
+    e.convertit_hebreu_civil(5772, 8, 17); // 17 Nissan 5785 is a Tuesday
+    const BarMitsva b = paracha_bar_mitsva(e, false, true);
+    EXPECT_EQ(b.chabbat_jour_hebr, 21);
+    EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Pessa'h-------- ");
+}
+
+TEST(NomsDeChabbat, PagesDuCalendrier)
+{
+    EXPECT_EQ(nom_chabbat_de_page("Bechala'h", 5, 10), "Chabbat Chira");
+    EXPECT_EQ(nom_chabbat_de_page("Devarim", 12, 8), "Chabbat 'Hazon");
+    EXPECT_EQ(nom_chabbat_de_page("Vaèt'hanan", 12, 15), "Chabbat Na'hamou");
+    EXPECT_EQ(nom_chabbat_de_page("Bemidbar", 10, 3), "Chabbat Kala");
+    EXPECT_EQ(nom_chabbat_de_page("Bemidbar", 9, 29), "Chabbat Kala");
+    EXPECT_EQ(nom_chabbat_de_page("Nasso", 10, 10), "");
+    EXPECT_EQ(fete_des_garcons("Tou Bichvat "), " et Fête des garçons");
+    EXPECT_EQ(fete_des_garcons(""), "Fête des garçons");
+}
+
+TEST(NomsDeChabbat, LibellesReecrits)
+{
+    EXPECT_EQ(libelle_chabbat_de_page("Zakhor "), "CH.Zakhor" + std::string(19, ' '));
+    EXPECT_EQ(libelle_chabbat_de_page("Mikets 'Hanouka Roch Hodech "),
+              "Mikets - 'Hanouka - Roch Hod.");
+    EXPECT_EQ(libelle_chabbat_de_page("Roch Hodech Hahodech "),
+              "CH.Hahodech - Roch Hod." + std::string(5, ' '));
+    EXPECT_EQ(libelle_chabbat_de_page("  Chekalim  Roch Hodech "),
+              "CH.Chekalim - Roch Hod." + std::string(5, ' '));
+    EXPECT_EQ(libelle_chabbat_de_page("Ekev Tou Beav"), "Ekev - Tou Beav" + std::string(13, ' '));
+    EXPECT_EQ(libelle_chabbat_de_page("Para   Chemini"), "CH.Para Chemini" + std::string(13, ' '));
+}
+
+} // namespace
+} // namespace orvane::events
