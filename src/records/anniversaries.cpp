@@ -112,4 +112,10 @@ AnniversairesCivils anniversaires_civils(const engine::DateHebraique& montree,
     return liste;
 }
 
+std::string message_tout_recalculer(std::string_view bouton)
+{
+    return "Etes-vous sûr de vouloir " + std::string(bouton) +
+           " ?\rCela prendra plusieurs minutes\renviron 2 min par 1000 lignes";
+}
+
 } // namespace orvane::records

@@ -8,6 +8,7 @@
 #include "records/day_lines.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane::records
@@ -74,5 +75,9 @@ struct AnniversairesCivils {
 /// Hebrew day filled to 3, the Hebrew month name filled to 8, the Hebrew
 /// year.
 [[nodiscard]] std::string ligne_anniversaire_civil(const JourComplet& jour);
+
+/// The confirmation before the next anniversary of every record is computed
+/// again; `bouton` is the caption of the button that asks for it.
+[[nodiscard]] std::string message_tout_recalculer(std::string_view bouton);
 
 } // namespace orvane::records

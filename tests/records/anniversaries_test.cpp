@@ -126,6 +126,13 @@ TEST(ProchainsAnniversaires, GroupeDeLaFiche)
     EXPECT_EQ(groupe_anniversaire(p.anniversaires.front()), attendu);
 }
 
+TEST(ProchainsAnniversaires, ConfirmationDeToutRecalculer)
+{
+    EXPECT_EQ(message_tout_recalculer("Tout Recalculer"),
+              "Etes-vous sûr de vouloir Tout Recalculer ?\rCela prendra plusieurs minutes\r"
+              "environ 2 min par 1000 lignes");
+}
+
 // --- The main window's list ----------------------------------------------
 
 TEST(AnniversairesCivils, TitreEtLignes)
