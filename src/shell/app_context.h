@@ -30,6 +30,7 @@ struct AppContext {
     Place lieu_courant;      // the place the computations read
     Place lieu_accueil;      // the place saved in "lieu_acc.cal"
     EtatHeureEte heure_ete;  // summer-time correction of the day shown
+    int annee_choisie = 0;   // Hebrew year last chosen in a year window (0: none yet)
 };
 
 } // namespace orvane::shell

@@ -1,6 +1,7 @@
 #include "gui/shell/main_window.h"
 
 #include "engine/date_texts.h"
+#include "gui/events/events_menu.h"
 #include "gui/shell/places_editor_window.h"
 #include "shell/app_context.h"
 
@@ -44,6 +45,7 @@ void MainWindow::cree_menus()
         fenetre->setAttribute(Qt::WA_DeleteOnClose);
         fenetre->show();
     });
+    ajoute_menus_evenements(*this, ctx_);
 }
 
 void MainWindow::cree_dates_du_jour()
