@@ -16,17 +16,30 @@ ZoneResultat::ZoneResultat(const QString& nom, int points, QWidget* parent) : QP
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
 }
 
-void ZoneResultat::affiche(const std::vector<std::string>& lignes)
+void ZoneResultat::efface()
 {
     clear();
+    sans_ligne_ = true;
+}
+
+void ZoneResultat::affiche(const std::vector<std::string>& lignes)
+{
+    efface();
     ajoute(lignes);
     moveCursor(QTextCursor::Start);
 }
 
 void ZoneResultat::ajoute(const std::vector<std::string>& lignes)
 {
+    // Block by block, so that empty lines (the first one too) are kept.
+    QTextCursor curseur(document());
+    curseur.movePosition(QTextCursor::End);
     for (const std::string& l : lignes) {
-        appendPlainText(QString::fromStdString(l));
+        if (!sans_ligne_) {
+            curseur.insertBlock();
+        }
+        curseur.insertText(QString::fromStdString(l));
+        sans_ligne_ = false;
     }
 }
 

@@ -303,8 +303,8 @@ bool TFFetes::calcule(bool consistoire)
     demande.selection = noms_->currentItem() != nullptr ? noms_->currentItem()->text().toStdString()
                                                         : std::string("Tous");
     memo1_->setFont(police_fixe(8));
-    memo1_->clear();
-    memo2_->clear();
+    memo1_->efface();
+    memo2_->efface();
     ctx_.annee_choisie = annees.front();
     QProgressDialog progres(QStringLiteral("Calcul des années…"), QStringLiteral("Arrêter"), 0,
                             static_cast<int>(annees.size()), this);
