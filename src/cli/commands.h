@@ -13,6 +13,7 @@ void add_events_commands(CLI::App& app, CliContext& ctx); // festivals, readings
 void add_shell_commands(CLI::App& app, CliContext& ctx);  // places, dst
 void add_zmanim_commands(CLI::App& app, CliContext& ctx); // zmanim
 void add_records_commands(CLI::App& app, CliContext& ctx); // anniversaries, barmitsva
+void add_daypage_commands(CLI::App& app, CliContext& ctx); // daypage
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
@@ -22,6 +23,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_shell_commands(app, ctx);
     add_zmanim_commands(app, ctx);
     add_records_commands(app, ctx);
+    add_daypage_commands(app, ctx);
 }
 
 } // namespace orvane::cli
