@@ -6,6 +6,7 @@
 #include "zmanim/opinions.h"
 #include "zmanim/panneau_parametres.h"
 #include "zmanim/soleil.h"
+#include "zmanim/textes_parametres.h"
 
 #include <gtest/gtest.h>
 
@@ -254,6 +255,24 @@ TEST(Panneau, AvertissementDesAnglesSaisis)
     EXPECT_EQ(note[0], "ATTENTION ! ");
     EXPECT_EQ(note[4], "''Or Méïr\".");
     EXPECT_EQ(note[7], "cliquer ici.");
+}
+
+// The refraction list: 0 to 35, 36.6, then 30 to 33 and 35 to 50, every
+// item readable as arc-minutes.
+TEST(Libelles, ListeDesRefractions)
+{
+    EXPECT_EQ(choix_refraction.front(), "0");
+    EXPECT_EQ(choix_refraction[34], "34");
+    EXPECT_EQ(choix_refraction[36], "36.6");
+    EXPECT_EQ(choix_refraction[37], "30");
+    EXPECT_EQ(choix_refraction.back(), "50");
+    for (std::string_view r : choix_refraction) {
+        const std::optional<double> minutes = angle_en_degres(r);
+        ASSERT_TRUE(minutes) << r;
+        EXPECT_GE(*minutes, 0);
+        EXPECT_LE(*minutes, 50);
+    }
+    EXPECT_EQ(tossefet_defaut, 18);
 }
 
 TEST(Libelles, ExplicationsSelonLAvis)
