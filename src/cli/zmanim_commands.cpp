@@ -227,6 +227,18 @@ zmanim::ZmanimSettings settings_for(const ZmanimOptions& o, const shell::Place& 
     return reglages;
 }
 
+/// The configuration's part: the Beth Din exit interval ("Vaudrel") and the
+/// thresholds of "config_ciop.txt".
+zmanim::ContexteCalcul context_for(const fs::path& dir)
+{
+    zmanim::ContexteCalcul contexte;
+    contexte.vaudrel = shell::lit_cle_vrai(dir, shell::fichier_config, "Vaudrel");
+    contexte.lit_cle_ciop = [dir](std::string_view cle) {
+        return shell::lit_cle(dir, shell::fichier_config_ciop, cle);
+    };
+    return contexte;
+}
+
 void compute_days(CliContext& ctx, const ZmanimOptions& o)
 {
     const auto range = checked_range(ctx, o);
@@ -239,11 +251,7 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
         return;
     }
     zmanim::ZmanimSettings reglages = settings_for(o, *place);
-    zmanim::ContexteCalcul contexte;
-    contexte.vaudrel = shell::lit_cle_vrai(dir, shell::fichier_config, "Vaudrel");
-    contexte.lit_cle_ciop = [&dir](std::string_view cle) {
-        return shell::lit_cle(dir, shell::fichier_config_ciop, cle);
-    };
+    const zmanim::ContexteCalcul contexte = context_for(dir);
     for (DateCivile d = range->first; d <= range->second; d = engine::lendemain(d)) {
         const double ete = correction(dir, o, *place, d);
         const zmanim::DemandeJour demande{

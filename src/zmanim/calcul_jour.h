@@ -26,6 +26,7 @@ public:
 
 private:
     // horaires_jour.cpp: preparation, first pass, the end of the day.
+    void commence_jour();
     bool prepare();
     bool prepare_angles();
     void prepare_regles();

@@ -57,7 +57,7 @@ void CalculJour::execute()
     apres_creneaux();
 }
 
-bool CalculJour::prepare()
+void CalculJour::commence_jour()
 {
     j_.jour_semaine = demande_.jour_semaine > 7 ? demande_.jour_semaine - 7 : demande_.jour_semaine;
     j_.jour = demande_.jour;
@@ -72,7 +72,11 @@ bool CalculJour::prepare()
     j_.trace.clear();
     j_.ligne_decimale.clear();
     j_.etiquette_trace = " ";
+}
 
+bool CalculJour::prepare()
+{
+    commence_jour();
     const AvisNormalise avis = normalise_opinion(demande_.opinion);
     if (avis.rav_rottenberg) {
         reglages_.mode_rav_rottenberg = true;
