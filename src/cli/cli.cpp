@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/commands.h"
+#include "platform/program_dir.h"
 #include "platform/text.h"
 
 #include <CLI/CLI.hpp>
@@ -26,6 +27,13 @@ std::string french_failure(const CLI::App* app, const CLI::Error& e)
 }
 
 } // namespace
+
+std::filesystem::path prepared_program_directory()
+{
+    const std::filesystem::path dir = platform::program_directory();
+    platform::install_program_directory(dir, platform::delivered_data_directory());
+    return dir;
+}
 
 void add_format_option(CLI::App& command, Format& format)
 {

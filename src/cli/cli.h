@@ -2,6 +2,7 @@
 // with their own streams, and the pieces every command shares.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -32,6 +33,11 @@ struct CliContext {
 /// on `err` for each refused item; the others are still processed).
 int run_cli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
             std::ostream& err);
+
+/// The program directory, given the delivered files it lacks as at the first
+/// start of the program: places, summer-time tables and configuration are
+/// read there.
+std::filesystem::path prepared_program_directory();
 
 /// Adds the --format text|tsv option to a command.
 void add_format_option(CLI::App& command, Format& format);

@@ -3,7 +3,6 @@
 
 #include "cli/commands.h"
 #include "platform/file_error.h"
-#include "platform/program_dir.h"
 #include "platform/text.h"
 #include "shell/core/angle.h"
 #include "shell/core/charge_lieux.h"
@@ -35,13 +34,6 @@ struct DstOptions {
 
 /// The program directory, given the delivered files it lacks (as at the
 /// first start of the program).
-std::filesystem::path program_directory()
-{
-    const std::filesystem::path dir = platform::program_directory();
-    platform::install_program_directory(dir, platform::delivered_data_directory());
-    return dir;
-}
-
 std::string decimal(double value, int digits)
 {
     char text[32];
@@ -72,7 +64,7 @@ void write_place(CliContext& ctx, const shell::Place& p, Format format)
 
 void run_places(CliContext& ctx, const PlacesOptions& o)
 {
-    const shell::LieuxCharges lieux = shell::charge_lieux(program_directory());
+    const shell::LieuxCharges lieux = shell::charge_lieux(prepared_program_directory());
     const shell::ListesLieux& listes = lieux.listes;
     if (!o.city.empty()) {
         const auto place = shell::choix_ville(listes, o.city, o.country);
@@ -119,8 +111,8 @@ void run_dst(CliContext& ctx, const DstOptions& o)
         report_bad_input(ctx, "Année hors des limites (1 à 9999) : " + std::to_string(o.year));
         return;
     }
-    const shell::DstYear a =
-        shell::lit_decaleur(program_directory(), o.country, o.year, shell::mode_avec_changement);
+    const shell::DstYear a = shell::lit_decaleur(prepared_program_directory(), o.country, o.year,
+                                                 shell::mode_avec_changement);
     if (!a.trouve()) {
         ctx.out << (o.format == Format::tsv
                         ? std::string(a.statut)

@@ -11,7 +11,6 @@
 #include "engine/date_validity.h"
 #include "engine/names.h"
 #include "platform/file_error.h"
-#include "platform/program_dir.h"
 #include "platform/text.h"
 #include "shell/core/charge_lieux.h"
 #include "shell/core/config.h"
@@ -48,16 +47,6 @@ struct ZmanimOptions {
     bool seconds = false;
     Format format = Format::text;
 };
-
-/// The program directory, given the delivered files it lacks (as at the
-/// first start of the program): the places, the summer-time tables and the
-/// configuration are read there.
-fs::path data_directory()
-{
-    const fs::path dir = platform::program_directory();
-    platform::install_program_directory(dir, platform::delivered_data_directory());
-    return dir;
-}
 
 /// The place of the options: a city of the places lists, or the three
 /// coordinates as typed.
@@ -245,7 +234,7 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
     if (!range) {
         return;
     }
-    const fs::path dir = data_directory();
+    const fs::path dir = prepared_program_directory();
     const std::optional<shell::Place> place = find_place(ctx, dir, o);
     if (!place) {
         return;
