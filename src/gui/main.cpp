@@ -1,9 +1,11 @@
 #include "gui/shell/main_window.h"
 #include "platform/clock.h"
+#include "platform/file_error.h"
 #include "platform/program_dir.h"
 #include "shell/app_context.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <memory>
 
@@ -11,15 +13,27 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvane");
+    QApplication::setApplicationDisplayName("Orvane");
 
     // The program directory receives the delivered files it lacks; a user's
     // own files are never replaced.
-    const std::filesystem::path repertoire = orvane::platform::program_directory();
-    orvane::platform::install_program_directory(repertoire,
-                                                orvane::platform::delivered_data_directory());
+    std::filesystem::path repertoire;
+    try {
+        repertoire = orvane::platform::program_directory();
+        orvane::platform::install_program_directory(repertoire,
+                                                    orvane::platform::delivered_data_directory());
+    } catch (const orvane::platform::FileError& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Orvane"), QString::fromStdString(e.what()));
+        return 1;
+    }
+    // Relative output paths are taken from the program directory.
+    std::filesystem::current_path(repertoire);
 
     orvane::shell::AppContext ctx(std::make_unique<orvane::platform::SystemClock>(), repertoire);
-    orvane::gui::MainWindow window(ctx);
-    window.show();
+    orvane::gui::TFMainForm fenetre(ctx);
+    if (fenetre.doit_quitter()) {
+        return 0;
+    }
+    fenetre.showMaximized();
     return QApplication::exec();
 }

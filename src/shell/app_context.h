@@ -31,6 +31,7 @@ struct AppContext {
     Place lieu_accueil;      // the place saved in "lieu_acc.cal"
     EtatHeureEte heure_ete;  // summer-time correction of the day shown
     int annee_choisie = 0;   // Hebrew year last chosen in a year window (0: none yet)
+    int taille_impression = 0; // the main window's print-size box, -8..10 added to the sizes
 };
 
 } // namespace orvane::shell

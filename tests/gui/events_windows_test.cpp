@@ -250,7 +250,7 @@ TEST_F(FenetresEvenements, TypeGlossaire)
 
 TEST_F(FenetresEvenements, EntreesDuMenu)
 {
-    MainWindow m(*ctx);
+    TFMainForm m(*ctx);
     for (const char* nom : {"FetesSeules", "JeunesSeuls", "FetesEtJeunes", "SimanAnnee"}) {
         ASSERT_NE(m.findChild<QAction*>(nom), nullptr) << nom;
     }

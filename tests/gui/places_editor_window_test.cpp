@@ -150,7 +150,7 @@ TEST_F(FenetreLieux, AidesDesCoordonnees)
 
 TEST_F(FenetreLieux, OuverteParLeMenuHoraires)
 {
-    MainWindow principale(*ctx);
+    TFMainForm principale(*ctx);
     auto* action = principale.findChild<QAction*>("Lieux1");
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->text(), "Lieux géographiques (Ajouter ou supprimer)");

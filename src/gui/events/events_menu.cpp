@@ -14,8 +14,9 @@ namespace
 {
 
 template <class Fenetre, class... Args>
-void ouvre(MainWindow& parent, Args&&... args)
+void ouvre(TFMainForm& parent, Args&&... args)
 {
+    parent.libere_fenetres();
     auto* f = new Fenetre(std::forward<Args>(args)..., &parent);
     f->setAttribute(Qt::WA_DeleteOnClose);
     f->show();
@@ -23,7 +24,7 @@ void ouvre(MainWindow& parent, Args&&... args)
 
 } // namespace
 
-void ajoute_menus_evenements(MainWindow& fenetre, shell::AppContext& ctx)
+void ajoute_menus_evenements(TFMainForm& fenetre, shell::AppContext& ctx)
 {
     QMenu* fetes = fenetre.menu(QStringLiteral("Fêtes juives"));
     const std::tuple<const char*, QString, events::ModeFetes> modes[] = {

@@ -10,8 +10,8 @@ struct AppContext;
 namespace orvane::gui
 {
 
-class MainWindow;
+class TFMainForm;
 
-void ajoute_menus_evenements(MainWindow& fenetre, shell::AppContext& ctx);
+void ajoute_menus_evenements(TFMainForm& fenetre, shell::AppContext& ctx);
 
 } // namespace orvane::gui

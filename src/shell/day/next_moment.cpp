@@ -58,4 +58,18 @@ ProchainMoment prochain_moment(const std::vector<LigneHoraire>& lignes, long mai
     return apres_le_dernier(lignes, maintenant);
 }
 
+EtatChabbat etat_chabbat(int jour_semaine, std::optional<long> entree, std::optional<long> sortie,
+                         long maintenant)
+{
+    constexpr long onze_minutes = 11 * minute;
+    EtatChabbat e;
+    if (jour_semaine == 6 && entree) {
+        e.bougie = maintenant >= *entree - onze_minutes && maintenant < *entree;
+        e.panneau = maintenant >= *entree;
+    } else if (jour_semaine == 7 && sortie) {
+        e.panneau = maintenant < *sortie;
+    }
+    return e;
+}
+
 } // namespace orvane::shell

@@ -38,4 +38,18 @@ struct ProchainMoment {
 [[nodiscard]] ProchainMoment prochain_moment(const std::vector<LigneHoraire>& lignes,
                                              long maintenant);
 
+/// The Sabbath pictures of the day page at a moment of the date shown.
+struct EtatChabbat {
+    bool bougie = false; // the candle: the last 11 minutes before the entry, on Friday
+    bool panneau =
+        false; // the Sabbath panel: after the entry on Friday, until the exit on Saturday
+};
+
+/// The pictures for a date of weekday `jour_semaine` (6 Friday, 7 Saturday)
+/// whose entry and exit are `entree` and `sortie` (seconds from the start
+/// of Friday and of Saturday), at `maintenant` seconds from the start of
+/// the date.
+[[nodiscard]] EtatChabbat etat_chabbat(int jour_semaine, std::optional<long> entree,
+                                       std::optional<long> sortie, long maintenant);
+
 } // namespace orvane::shell
