@@ -79,6 +79,24 @@ TEST(Tekoufot, EcartsConstantsSurToutesLesAnnees)
     }
 }
 
+// From Hebrew year 13061 the season of Tamouz falls in September: its row
+// writes the civil year of its date, not the year of the spring before.
+TEST(Tekoufot, SaisonDeTamouzEnSeptembre)
+{
+    CalendarEngine e;
+    const Tekoufa tamouz = calcule_tekoufot(e, 13061)[4];
+    EXPECT_EQ(tamouz.mois_civil, 9);
+    EXPECT_EQ(tamouz.annee_civile, 9301);
+    EXPECT_EQ(ligne_tekoufa(13061, 4, tamouz),
+              "      TAMOUZ  13061  Jeudi     1  Septembre 9301  à   1h 30mn  --->  24  Tamouz   "
+              "13061  ");
+    // 5343: the season of Tichri is a Julian date, before the reform.
+    const Tekoufa tichri = calcule_tekoufot(e, 5343)[1];
+    EXPECT_EQ(tichri.jour_civil, 24);
+    EXPECT_EQ(tichri.mois_civil, 9);
+    EXPECT_EQ(tichri.annee_civile, 1582);
+}
+
 TEST(Tekoufot, SaisonDeNissanDeLaBenediction)
 {
     CalendarEngine e;
