@@ -1,0 +1,222 @@
+// The computation of the day of the main window: the times of Paris and
+// Jerusalem with the summer-time tables delivered with the program, the
+// entry and exit lines, the Sabbath of the week, the refused places and the
+// polar days, and the kinds of days.
+#include "platform/temporary_directory.h"
+#include "shell/day/day_computation.h"
+#include "shell/day/day_labels.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace orvane::shell
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+
+const Place paris{"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"};
+const Place jerusalem{"Jérusalem", "Israël", "31°46'N", "35°13'E", "+2"};
+
+class CalculDuJour : public ::testing::Test
+{
+protected:
+    platform::testing::TemporaryDirectory dir;
+
+    void SetUp() override
+    {
+        for (const char* f : {"h_France.txt", "H_europe.txt", "h_Israël.txt"}) {
+            fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "data" / f, dir / f);
+        }
+    }
+
+    JourCalcule calcule(engine::DateCivile d, const Place& lieu = paris, bool diaspora = true,
+                        std::string opinion = "Beth Din (France)")
+    {
+        DemandeJourAccueil demande;
+        demande.date = d;
+        demande.lieu = lieu;
+        demande.opinion = std::move(opinion);
+        demande.diaspora = diaspora;
+        return calcule_jour(dir.path(), demande);
+    }
+};
+
+const LigneHoraire* trouve(const JourCalcule& j, std::string_view jeton)
+{
+    const auto it = std::find_if(j.lignes.begin(), j.lignes.end(),
+                                 [jeton](const LigneHoraire& l) { return l.jeton == jeton; });
+    return it == j.lignes.end() ? nullptr : &*it;
+}
+
+// Friday 21 June 2024 in Paris, summer time from the table of France.
+TEST_F(CalculDuJour, ParisLe21Juin2024)
+{
+    const JourCalcule j = calcule({2024, 6, 21});
+    ASSERT_TRUE(j.a_des_horaires()) << j.message;
+    EXPECT_EQ(j.horaires.correction_ete, 1.0);
+    EXPECT_TRUE(j.horaires.annee_ete.trouve());
+    EXPECT_EQ(j.date_civile, "Vendredi  21  Juin 2024");
+    EXPECT_EQ(j.date_hebraique, "Vendredi  15  Sivan   5784");
+    EXPECT_EQ(j.ligne_date, " Vendredi 21 Juin 2024");
+    ASSERT_NE(trouve(j, "heureL"), nullptr);
+    EXPECT_EQ(trouve(j, "heureL")->texte, "Lever du soleil : Nets      05:47");
+    EXPECT_EQ(trouve(j, "heureC")->texte, "Coucher du soleil : Chekia  21:58");
+    // The Sabbath begins this evening, 18 minutes before sunset; it does not
+    // end today.
+    ASSERT_NE(trouve(j, "entree_chabbat"), nullptr);
+    EXPECT_EQ(trouve(j, "entree_chabbat")->texte, "Entrée de Chabbat           21:40");
+    EXPECT_EQ(trouve(j, "heureSOR"), nullptr);
+    EXPECT_EQ(j.lignes.size(), 16u);
+    EXPECT_EQ(*trouve(j, "heureL")->secondes, 5 * 3600 + 47 * 60);
+    // The night falls after midnight in June: its time counts on the next day.
+    EXPECT_GT(*trouve(j, "heureN")->secondes, 24 * 3600);
+    EXPECT_NEAR(j.limites_hagra.matin, 5 + 47 / 60.0, 1 / 60.0);
+    EXPECT_NEAR(j.limites_hagra.soir, 21 + 58 / 60.0, 1 / 60.0);
+    EXPECT_NEAR(j.limites_hagra.soir_veille, j.limites_hagra.soir, 2 / 60.0);
+    ASSERT_EQ(j.durees.size(), 4u);
+    EXPECT_EQ(j.durees[0].substr(0, 38), "  Durée jour Lev/coucher (Hagra)     ");
+    EXPECT_EQ(j.texte_chabbat.substr(j.texte_chabbat.find("Ent")), "Ent: 21.40  Sor: 23.05");
+}
+
+// The next day the exit line stands and the entry line does not.
+TEST_F(CalculDuJour, ParisLeChabbat22Juin2024)
+{
+    const JourCalcule j = calcule({2024, 6, 22});
+    ASSERT_TRUE(j.a_des_horaires());
+    EXPECT_EQ(trouve(j, "entree_chabbat"), nullptr);
+    ASSERT_NE(trouve(j, "heureSOR"), nullptr);
+    EXPECT_EQ(trouve(j, "heureSOR")->legende, "Sortie de Chabbat ");
+    EXPECT_EQ(j.nature.genre, GenreJour::chabbat);
+    EXPECT_EQ(j.chabbat.samedi.date, (engine::DateCivile{2024, 6, 22}));
+    EXPECT_EQ(j.chabbat.vendredi.date, (engine::DateCivile{2024, 6, 21}));
+    EXPECT_EQ(*j.chabbat.sortie, *trouve(j, "heureSOR")->secondes);
+}
+
+// A Wednesday: the Sabbath of its week is the coming one; winter time.
+TEST_F(CalculDuJour, LeChabbatDeLaSemaineEnHiver)
+{
+    const JourCalcule j = calcule({2024, 12, 18});
+    EXPECT_EQ(j.horaires.correction_ete, 0.0);
+    EXPECT_EQ(j.chabbat.vendredi.date, (engine::DateCivile{2024, 12, 20}));
+    EXPECT_EQ(j.chabbat.samedi.date, (engine::DateCivile{2024, 12, 21}));
+    EXPECT_EQ(trouve(j, "entree_chabbat"), nullptr);
+    EXPECT_EQ(trouve(j, "heureSOR"), nullptr);
+    const std::string& e = j.chabbat.vendredi.jour.entree_chabbat.minutes;
+    EXPECT_NE(
+        j.texte_chabbat.find(" Ent: " + j.chabbat.vendredi.jour.entree_chabbat.heures + "." + e),
+        std::string::npos);
+}
+
+// Jerusalem: 40 minutes between the entry and sunset.
+TEST_F(CalculDuJour, JerusalemQuaranteMinutes)
+{
+    const JourCalcule j = calcule({2024, 10, 4}, jerusalem, false);
+    ASSERT_TRUE(j.a_des_horaires());
+    const long entree = *trouve(j, "entree_chabbat")->secondes;
+    const long coucher = *trouve(j, "heureC")->secondes;
+    EXPECT_EQ(coucher - entree, 40 * 60);
+    EXPECT_EQ(j.horaires.correction_ete, 1.0);
+}
+
+TEST_F(CalculDuJour, SansVilleRienNEstCalcule)
+{
+    const JourCalcule j = calcule({2024, 6, 21}, Place{"", "France", "", "", ""});
+    EXPECT_FALSE(j.avec_ville);
+    EXPECT_FALSE(j.a_des_horaires());
+    EXPECT_TRUE(j.lignes.empty());
+    EXPECT_FALSE(j.textes.texte_jour.empty()); // the texts of the day are there
+}
+
+TEST_F(CalculDuJour, LatitudeRefusee)
+{
+    Place mauvais = paris;
+    mauvais.latitude = "48°52'X";
+    const JourCalcule j = calcule({2024, 6, 21}, mauvais);
+    EXPECT_TRUE(j.refuse);
+    EXPECT_NE(j.message.find("Veuillez définir la latitude"), std::string::npos);
+    EXPECT_TRUE(j.lignes.empty());
+}
+
+TEST_F(CalculDuJour, JourPolaire)
+{
+    const Place tromso{"Tromsø", "Norvège", "69°39'N", "18°57'E", "+1"};
+    const JourCalcule j = calcule({2024, 6, 21}, tromso);
+    EXPECT_TRUE(j.polaire);
+    EXPECT_EQ(j.message, "Le soleil est toujours au-dessus de l'horizon");
+    EXPECT_FALSE(j.a_des_horaires());
+}
+
+// The eve of Pessa'h 5784 (Monday 22 April 2024): a festival begins; its
+// last day in the Diaspora (Tuesday 30 April) ends it.
+TEST_F(CalculDuJour, EntreeEtSortieDeYomTov)
+{
+    const JourCalcule veille = calcule({2024, 4, 22});
+    ASSERT_NE(trouve(veille, "entree_chabbat"), nullptr);
+    EXPECT_EQ(trouve(veille, "entree_chabbat")->legende, "Entrée de Yom Tov ");
+    const JourCalcule dernier = calcule({2024, 4, 30});
+    ASSERT_NE(trouve(dernier, "heureSOR"), nullptr);
+    EXPECT_EQ(trouve(dernier, "heureSOR")->legende, "Sortie de Yom Tov ");
+    EXPECT_EQ(dernier.nature.genre, GenreJour::fete_chomee);
+    // In Israel the festival ends a day earlier.
+    EXPECT_EQ(trouve(calcule({2024, 4, 30}, jerusalem, false), "heureSOR"), nullptr);
+    EXPECT_NE(trouve(calcule({2024, 4, 29}, jerusalem, false), "heureSOR"), nullptr);
+}
+
+TEST(NatureDuJour, GenresDesJours)
+{
+    // Kippour 5785 is a Saturday: 12 October 2024.
+    EXPECT_EQ(nature_du_jour({5785, 1, 10}, 7, true).genre, GenreJour::kippour);
+    EXPECT_EQ(nature_du_jour({5784, 12, 9}, 3, true).genre, GenreJour::jeune); // 13 August 2024
+    EXPECT_EQ(nature_du_jour({5784, 8, 15}, 3, true).genre, GenreJour::fete_chomee);
+    EXPECT_EQ(nature_du_jour({5784, 8, 17}, 5, true).genre, GenreJour::demi_fete);
+    EXPECT_EQ(nature_du_jour({5784, 9, 1}, 5, true).genre, GenreJour::demi_fete); // Roch-Hodech
+    EXPECT_EQ(nature_du_jour({5784, 9, 12}, 2, true).genre, GenreJour::ordinaire);
+    const NatureJour pessah = nature_du_jour({5784, 8, 15}, 3, true);
+    EXPECT_EQ(pessah.nom_special, "Pessa'h");
+    const NatureJour chabbat = nature_du_jour({5784, 10, 16}, 7, true); // 22 June 2024
+    EXPECT_EQ(chabbat.genre, GenreJour::chabbat);
+    EXPECT_EQ(chabbat.nom_special, "Chabbat Behaalotkha");
+}
+
+// Roch Hachana 5785 fell on Thursday and Friday: no entry on the first
+// day, the Sabbath entry on the second.
+TEST(NatureDuJour, RochHachanaAvantChabbat)
+{
+    const NatureJour premier = nature_du_jour({5785, 1, 1}, 5, true);
+    EXPECT_FALSE(premier.entree);
+    EXPECT_FALSE(premier.sortie);
+    const NatureJour second = nature_du_jour({5785, 1, 2}, 6, true);
+    EXPECT_TRUE(second.entree);
+    EXPECT_TRUE(second.entree_chabbat);
+    const NatureJour veille = nature_du_jour({5784, 13, 29}, 4, true);
+    EXPECT_TRUE(veille.entree);
+    EXPECT_FALSE(veille.entree_chabbat);
+    EXPECT_TRUE(jour_chome({5785, 1, 2}, false));
+    EXPECT_FALSE(jour_chome({5785, 1, 3}, true));
+}
+
+TEST(TextesDuJour, AffichageSansRemplissage)
+{
+    EXPECT_EQ(texte_affiche("------------ ------------          Ent: 21.40  Sor: 23.05"),
+              "Ent: 21.40  Sor: 23.05");
+    EXPECT_EQ(texte_affiche("Roch-Hachana--- 5785  *** CHANA TOVA***"),
+              "Roch Hachana    5785  *** CHANA TOVA***");
+    EXPECT_EQ(sans_horaires_chabbat("Pessa'h  Ent: 19.55  Sor: 21.10"), "Pessa'h  ");
+}
+
+TEST_F(CalculDuJour, TextesPourUnAutreJour)
+{
+    const JourCalcule j = calcule({2024, 10, 5});
+    const auto aujourdhui = textes_du_jour(j, true);
+    const auto autre = textes_du_jour(j, false);
+    EXPECT_EQ(aujourdhui[2].rfind("Aujourd'hui Chabbat: ", 0), 0u) << aujourdhui[2];
+    EXPECT_EQ(autre[2].rfind("Ce jour Chabbat: ", 0), 0u) << autre[2];
+    EXPECT_EQ(etiquettes_du_jour[0], "Label3");
+}
+
+} // namespace
+} // namespace orvane::shell

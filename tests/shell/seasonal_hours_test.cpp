@@ -1,0 +1,89 @@
+// The current seasonal hour by the two methods and the lengths of day and
+// night.
+#include "shell/day/seasonal_hours.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::shell
+{
+namespace
+{
+
+// A day of 14 hours from 06:00 to 20:00 (the evening before at 20:00 too):
+// hours of 70 minutes by day and of 50 by night.
+const LimitesJournee jour14{6.0, 20.0, 20.0};
+
+TEST(HeureSaison, PendantLaJournee)
+{
+    const HeureSaison h = heure_saison(jour14, 13.0);
+    EXPECT_TRUE(h.journee);
+    EXPECT_EQ(h.heures, 6);
+    EXPECT_EQ(h.minutes, 0);
+    EXPECT_EQ(h.secondes, 0);
+    EXPECT_EQ(ligne_heure_saison(methode_hagra, h), "  Heure actuelle Hagra   06:00:00 (journée)");
+}
+
+TEST(HeureSaison, ApresLeSoir)
+{
+    const HeureSaison h = heure_saison(jour14, 22.0);
+    EXPECT_FALSE(h.journee);
+    EXPECT_EQ(h.heures, 2);
+    EXPECT_EQ(h.minutes, 24);
+    EXPECT_EQ(h.secondes, 0);
+    EXPECT_EQ(ligne_heure_saison(methode_maguen_abraham, h),
+              "  Heure actuelle Mag.Abr.02:24:00 (nuit)");
+}
+
+// Between midnight and the morning the night began the evening before: at
+// 02:00 it is 6 hours of 50 minutes after 20:00, the 7th hour and 12
+// minutes of the night, never a negative hour.
+TEST(HeureSaison, AvantLeMatinLaNuitCommenceLaVeille)
+{
+    const HeureSaison h = heure_saison(jour14, 2.0);
+    EXPECT_FALSE(h.journee);
+    EXPECT_EQ(h.heures, 7);
+    EXPECT_EQ(h.minutes, 12);
+    EXPECT_EQ(h.secondes, 0);
+    // The evening before may differ from this evening's.
+    const HeureSaison veille = heure_saison({6.0, 20.0, 21.0}, 1.0);
+    EXPECT_EQ(veille.heures, 5); // 4 hours of a 9-hour night
+    EXPECT_EQ(veille.minutes, 20);
+}
+
+// Over every second of a day the count stays within 0 .. 12 hours, and it
+// grows steadily inside the night before the morning (which it did not, by
+// counting from this evening's limit).
+TEST(HeureSaison, ToujoursEntre0Et12Heures)
+{
+    for (const LimitesJournee& l :
+         {jour14, LimitesJournee{8.5, 16.75, 16.7}, LimitesJournee{3.2, 23.1, 23.15}}) {
+        double avant = -1;
+        for (int s = 0; s < 86400; s += 7) {
+            const double t = s / 3600.0;
+            const HeureSaison h = heure_saison(l, t);
+            const double compte = h.heures + h.minutes / 60.0 + h.secondes / 3600.0;
+            ASSERT_GE(compte, 0.0) << t;
+            ASSERT_LT(compte, 12.0 + 1e-9) << t;
+            if (t < l.matin) {
+                ASSERT_GE(compte, avant) << t;
+                avant = compte;
+            }
+        }
+    }
+}
+
+TEST(HeureSaison, Durees)
+{
+    EXPECT_EQ(texte_duree(15.8667), "15.52");
+    EXPECT_EQ(texte_duree(8.0), "08.00");
+    EXPECT_EQ(texte_duree(9.999), "10.00");
+    const std::vector<std::string> l = lignes_durees(16.1833, 21.7167);
+    ASSERT_EQ(l.size(), 4u);
+    EXPECT_EQ(l[0], "  Durée jour Lev/coucher (Hagra)     16.11");
+    EXPECT_EQ(l[1], "  Durée nuit Coucher/lev (Hagra)     07.49");
+    EXPECT_EQ(l[2], "  Durée jour Aube/nuit(Mag. Abr)     21.43");
+    EXPECT_EQ(l[3], "  Durée nuit Nuit/aube(Mag. Abr)     02.17");
+}
+
+} // namespace
+} // namespace orvane::shell
