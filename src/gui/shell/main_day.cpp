@@ -15,7 +15,6 @@
 #include "shell/day/next_moment.h"
 #include "shell/main_form/clock_line.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -91,22 +90,22 @@ QWidget* TFMainForm::cree_panneau_horaires()
     Memo3->setFont(police_fixe(9, true));
 
     Memo2 = new ZoneResultat("Memo2", 9, w);
-    dimensionne(Memo2, 19);
+    dimensionne(Memo2, 18);
     Memo2->setFixedWidth(Memo2->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('0'))) +
                          2 * Memo2->frameWidth() + 8);
     memo5 = new ZoneResultat("memo5", 9, w);
-    dimensionne(memo5, 19);
+    dimensionne(memo5, 18);
     memo5->setFixedWidth(memo5->fontMetrics().horizontalAdvance(QStringLiteral("★★")) + 12);
     colonne_memo9_ = new QWidget(w);
     colonne_memo9_->setObjectName("ColonneMemo9");
-    colonne_memo9_->setMinimumWidth(150);
+    colonne_memo9_->setMinimumWidth(140);
     Memo9 = new QLabel(colonne_memo9_);
     Memo9->setObjectName("Memo9");
     Memo9->setToolTip(QStringLiteral("Prochain moment significatif de la journée juive"));
     Memo9->setStyleSheet(QStringLiteral(
         "background: #fff6c0; border: 1px solid #a08000; padding: 2px; color: #202020;"));
     Memo9->setWordWrap(true);
-    Memo9->setFixedWidth(150);
+    Memo9->setFixedWidth(140);
     Memo9->hide();
     Memo6 = etoile("Memo6", "Cette étoile indique l'entrée du Chabbat", colonne_memo9_);
     Memo7 = etoile("Memo7", "Cette étoile indique la sortie du Chabbat", colonne_memo9_);
@@ -152,13 +151,26 @@ QWidget* TFMainForm::cree_panneau_horaires()
     auto* opinion = new QHBoxLayout;
     opinion->addWidget(titre);
     opinion->addWidget(Label40, 1);
+    opinion->addWidget(Memo3);
     layout->addLayout(opinion);
-    layout->addWidget(Memo3);
     layout->addLayout(liste);
     layout->addWidget(panneaux_horaires_);
     layout->addStretch();
     return w;
 }
+
+namespace
+{
+
+/// A label that never widens its column: a text longer than the column is
+/// cut at its right edge.
+void sans_elargir(QLabel* l)
+{
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setMinimumWidth(0);
+}
+
+} // namespace
 
 QWidget* TFMainForm::cree_textes_du_jour()
 {
@@ -193,6 +205,12 @@ QWidget* TFMainForm::cree_textes_du_jour()
     Label20 = new QLabel(textes_jour_);
     Label20->setObjectName("Label20");
     textes->addWidget(Label20);
+    for (QLabel* l : libelles_jour_) {
+        sans_elargir(l);
+    }
+    for (QLabel* l : {Label9, Label13, Label20}) {
+        sans_elargir(l);
+    }
 
     auto* layout = new QVBoxLayout(w);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -213,6 +231,7 @@ QWidget* TFMainForm::cree_caracteristiques()
     for (std::size_t i = 0; i < noms.size(); ++i) {
         caracteristiques_[i] = new QLabel(g);
         caracteristiques_[i]->setObjectName(noms[i]);
+        sans_elargir(caracteristiques_[i]);
         grille->addWidget(caracteristiques_[i], static_cast<int>(i), 0);
     }
     Label16 = new QLabel(g);
@@ -402,8 +421,6 @@ void TFMainForm::sauve_lieu_accueil()
 {
     shell::LieuAccueil a;
     a.lieu = ctx_.lieu_courant;
-    a.lieu.ville = ComboBox2->currentText().toStdString();
-    a.lieu.pays = ComboBox1->currentText().toStdString();
     a.opinion = Label40->text().toStdString();
     a.correction = shell::texte_correction(page_.jour.horaires.correction_ete);
     a.fichier_lieux = fichier_lieux_;

@@ -110,9 +110,11 @@ QWidget* TFMainForm::cree_panneau_lieu()
     grille->addWidget(new QLabel(QStringLiteral("Pays"), g), 0, 0);
     grille->addWidget(ComboBox1, 0, 1, 1, 3);
     grille->addWidget(case_1300_, 0, 4);
+    grille->addWidget(bouton_diaspora_, 0, 5);
     grille->addWidget(new QLabel(QStringLiteral("Ville"), g), 1, 0);
     grille->addWidget(ComboBox2, 1, 1, 1, 3);
     grille->addWidget(case_13000_, 1, 4);
+    grille->addWidget(bouton_israel_, 1, 5);
     auto* coords = new QHBoxLayout;
     coords->addWidget(new QLabel(QStringLiteral("Lat."), g));
     coords->addWidget(Edit1);
@@ -121,18 +123,13 @@ QWidget* TFMainForm::cree_panneau_lieu()
     coords->addWidget(new QLabel(QStringLiteral("gmt"), g));
     coords->addWidget(Edit3);
     coords->addWidget(bouton_ok_);
-    grille->addLayout(coords, 2, 0, 1, 5);
+    grille->addLayout(coords, 2, 0, 1, 6);
     auto* ete = new QHBoxLayout;
     ete->addWidget(Edit4);
     ete->addWidget(bouton_ete_);
     ete->addWidget(bouton_hiver_);
     ete->addWidget(Label44, 1);
-    grille->addLayout(ete, 3, 0, 1, 5);
-    auto* regles = new QHBoxLayout;
-    regles->addWidget(bouton_diaspora_);
-    regles->addWidget(bouton_israel_);
-    regles->addStretch();
-    grille->addLayout(regles, 4, 0, 1, 5);
+    grille->addLayout(ete, 3, 0, 1, 6);
 
     connect(ComboBox1, &QComboBox::textActivated, this, &TFMainForm::ComboBox1Change);
     connect(ComboBox2, &QComboBox::textActivated, this, &TFMainForm::ComboBox2Change);
@@ -209,6 +206,7 @@ void TFMainForm::ComboBox2Change(const QString& ville_q)
     }
     ctx_.lieu_courant = *lieu;
     ctx_.lieu_accueil = *lieu;
+    ComboBox2->setCurrentText(ville_q);
     ComboBox1->setCurrentText(QString::fromStdString(lieu->pays));
     Edit1->setText(QString::fromStdString(lieu->latitude));
     Edit2->setText(QString::fromStdString(lieu->longitude));

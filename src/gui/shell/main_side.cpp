@@ -71,6 +71,8 @@ QWidget* TFMainForm::cree_anniversaires()
     ComboBox3->setObjectName("ComboBox3");
     ComboBox3->setFont(police_fixe(9));
     ComboBox3->setMaxVisibleItems(20);
+    ComboBox3->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBox3->setMinimumContentsLength(34);
     connect(SpinEdit7, &QSpinBox::valueChanged, this, [this](int n) {
         Edit10->setText(qs(shell::titre_anniversaires(n)));
         anniversaires_suivants();

@@ -202,6 +202,8 @@ QWidget* TFMainForm::cree_bandeau()
     Label46 = new QLabel(bandeau);
     Label46->setObjectName("Label46");
     Label46->setFont(police_fixe(9));
+    Label46->setMinimumWidth(Label46->fontMetrics().horizontalAdvance(
+        QStringLiteral("23 h 59 mn 59 sec = 23 h 1079.7 halakim ")));
     auto* horloge = new QVBoxLayout;
     horloge->addWidget(Memo4);
     horloge->addWidget(Label46);
@@ -299,6 +301,7 @@ void TFMainForm::premier_affichage()
     calcule_jour();
     Label44->setText(qs(std::string(shell::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
     montre_retour();
+    Timer1Timer(); // the clock shows at once, not a second later
     Timer1->start();
 }
 
