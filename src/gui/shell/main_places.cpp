@@ -131,6 +131,12 @@ QWidget* TFMainForm::cree_panneau_lieu()
     ete->addWidget(Label44, 1);
     grille->addLayout(ete, 3, 0, 1, 6);
 
+    connecte_lieu();
+    return g;
+}
+
+void TFMainForm::connecte_lieu()
+{
     connect(ComboBox1, &QComboBox::textActivated, this, &TFMainForm::ComboBox1Change);
     connect(ComboBox2, &QComboBox::textActivated, this, &TFMainForm::ComboBox2Change);
     for (QLineEdit* e : {Edit1, Edit2, Edit3}) {
@@ -145,7 +151,6 @@ QWidget* TFMainForm::cree_panneau_lieu()
     connect(bouton_diaspora_, &QPushButton::clicked, this,
             [this] { choisit_diaspora(true, true); });
     connect(bouton_israel_, &QPushButton::clicked, this, [this] { choisit_diaspora(false, true); });
-    return g;
 }
 
 void TFMainForm::remplit_lieux()

@@ -171,6 +171,7 @@ private:
 
     // main_places.cpp
     QWidget* cree_panneau_lieu();
+    void connecte_lieu();
     void remplit_lieux();
     void applique_lieu_accueil();
     void ComboBox1Change(const QString& pays);
@@ -185,6 +186,7 @@ private:
 
     // main_day.cpp
     QWidget* cree_panneau_horaires();
+    void cree_colonne_memo9(QWidget* parent);
     QWidget* cree_textes_du_jour();
     QWidget* cree_caracteristiques();
     void affiche_jour();
