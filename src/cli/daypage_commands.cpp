@@ -15,9 +15,11 @@
 #include "shell/core/program_options.h"
 #include "shell/day/day_page_contents.h"
 #include "shell/main_form/clock_line.h"
+#include "zmanim/opinions.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -73,6 +75,15 @@ std::optional<platform::LocalTime> time_of_day(CliContext& ctx, const std::strin
     return platform::LocalTime{h, m, s, 0};
 }
 
+/// True for a name of the opinion lists (the day page's or the zmanim window's).
+bool known_opinion(std::string_view name)
+{
+    const auto in = [name](const auto& list) {
+        return std::find(list.begin(), list.end(), name) != list.end();
+    };
+    return in(zmanim::opinions_accueil) || in(zmanim::opinions_calcul);
+}
+
 /// The home place of "lieu_acc.cal", or a city of the places lists.
 std::optional<shell::LieuAccueil> place_of(CliContext& ctx, const fs::path& dir,
                                            const DayPageOptions& o)
@@ -107,6 +118,10 @@ void run_daypage(CliContext& ctx, const DayPageOptions& o)
     const auto now = time_of_day(ctx, o.time);
     if (o.count < 1 || o.count > 100) {
         report_bad_input(ctx, "--count " + std::to_string(o.count) + " : de 1 à 100 anniversaires");
+        return;
+    }
+    if (!o.opinion.empty() && !known_opinion(o.opinion)) {
+        report_bad_input(ctx, "Avis inconnu : " + o.opinion);
         return;
     }
     if (!date || !today || !now) {

@@ -66,9 +66,10 @@ TEST_F(CommandePageDuJour, ParisLe21Juin2024)
 TEST_F(CommandePageDuJour, JerusalemEnIsrael)
 {
     const Sortie s = lance({"2024-10-17", "--place", "Jérusalem", "--today", "2024-10-17", "--time",
-                            "12:00", "--count", "2", "--girl"});
+                            "12:00", "--count", "2", "--girl", "--opinion", "Or Méïr"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("    VILLE : Jérusalem(Israël)"), std::string::npos);
+    EXPECT_NE(s.out.find("( selon l'avis du Or Méïr )"), std::string::npos);
     EXPECT_NE(s.out.find("    JOURS IMPORTANTS DE L'ANNEE 5785 (en Israël) ---"),
               std::string::npos);
     EXPECT_NE(s.out.find("    2 PROCHAIN(S) ANNIVERSAIRE(S) "), std::string::npos);
@@ -89,6 +90,9 @@ TEST_F(CommandePageDuJour, EntreesRefusees)
     EXPECT_NE(s.err.find("Ville inconnue : Atlantide"), std::string::npos);
     s = lance({"2024-06-21", "--time", "10:00", "--count", "0"});
     EXPECT_EQ(s.code, 2);
+    s = lance({"2024-06-21", "--time", "10:00", "--opinion", "Hillel"});
+    EXPECT_EQ(s.code, 2);
+    EXPECT_NE(s.err.find("Avis inconnu : Hillel"), std::string::npos);
 }
 
 } // namespace
