@@ -161,6 +161,8 @@ QWidget* TFMainForm::cree_lune()
     lune_->setFixedSize(56, 56);
     Label28 = new QLabel(g);
     Label28->setObjectName("Label28");
+    Label28->setMinimumWidth(
+        Label28->fontMetrics().horizontalAdvance(QStringLiteral("Lune décroissante")) + 4);
     auto* layout = new QHBoxLayout(g);
     layout->setContentsMargins(6, 2, 6, 2);
     layout->addWidget(lune_);
