@@ -235,6 +235,21 @@ TEST_F(FenetresEvenements, TypeDeLAnnee)
     EXPECT_EQ(imprimes[0].lignes.size(), 4u + 16u);
 }
 
+// The main window's print-size box is added to the size of every printout.
+TEST_F(FenetresEvenements, TailleDImpressionDeLaFenetrePrincipale)
+{
+    ctx->taille_impression = -3;
+    TFYEARTYP type(*ctx);
+    branche(type);
+    type.findChild<QPushButton*>("BoutonImprimer")->click();
+    TFFetes fetes(*ctx, events::ModeFetes::fetes);
+    branche(fetes);
+    fetes.findChild<QPushButton*>("BoutonImprimer")->click();
+    ASSERT_EQ(imprimes.size(), 2u);
+    EXPECT_EQ(imprimes[0].police.pointSize(), taille_impression_defaut - 3);
+    EXPECT_EQ(imprimes[1].police.pointSize(), taille_impression_defaut - 3);
+}
+
 TEST_F(FenetresEvenements, TypeGlossaire)
 {
     TFYEARTYP f(*ctx);

@@ -15,7 +15,8 @@ class QWidget;
 namespace orvane::gui
 {
 
-/// The size of the printed text when the main window gives none.
+/// The size of the printed text of the result windows; the main window's
+/// print-size box (-8..10) is added to it.
 inline constexpr int taille_impression_defaut = 10;
 
 struct TexteAImprimer {

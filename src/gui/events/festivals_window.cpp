@@ -371,7 +371,8 @@ void TFFetes::BoutonImprimerClick()
 {
     TexteAImprimer t;
     t.lignes = events::lignes_a_imprimer_fetes(memo1_->lignes(), memo2_->lignes());
-    t.police = police_d_impression(memo1_->font(), taille_impression_defaut);
+    t.police =
+        police_d_impression(memo1_->font(), taille_impression_defaut + ctx_.taille_impression);
     imprimante_(t);
 }
 

@@ -203,7 +203,8 @@ void TFYEARTYP::BoutonImprimerClick()
 {
     TexteAImprimer t;
     t.lignes = events::lignes_a_imprimer_type(memo_->lignes());
-    t.police = police_d_impression(memo_->font(), taille_impression_defaut);
+    t.police =
+        police_d_impression(memo_->font(), taille_impression_defaut + ctx_.taille_impression);
     imprimante_(t);
 }
 
