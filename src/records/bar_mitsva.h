@@ -38,14 +38,9 @@ struct BarMitsva {
 
 /// The panel for Hebrew birth date `naissance` (the target year must lie
 /// within 3860..13759); `diaspora` chooses the readings of the Diaspora or of
-/// Israel.
+/// Israel. The Sabbath and its reading are those of events::paracha_bar_mitsva.
 [[nodiscard]] BarMitsva calcule_bar_mitsva(const engine::DateHebraique& naissance, Sexe sexe,
                                            bool diaspora);
-
-/// The reading of a Sabbath as the panel writes it: the day mark, the
-/// festival or reading name and the second reading of a pair, padding
-/// removed, with the special Sabbath after " - Chabbat " when there is one.
-[[nodiscard]] std::string lecture_du_chabbat(const JourComplet& chabbat, bool diaspora);
 
 /// The sex from the civility of a database record: "M", "M.", "Mr" and "Rav"
 /// a boy, "Mme" and "Mle" a girl; nothing for anything else (the record

@@ -23,7 +23,8 @@ TEST(ParachaBarMitsva, NaissanceLe30AdarIEtAnneeCommune)
     EXPECT_EQ(b.ligne_date, "   Dimanche  14 Mars 2021 = 1 Nissan  5781");
     EXPECT_EQ(b.chabbat_jour_hebr, 7);
     EXPECT_EQ(b.chabbat_jour_civil, 20);
-    EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Vayikra ");
+    EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Vayikra");
+    EXPECT_EQ(b.paracha, "Vayikra");
     // Every field is given back.
     EXPECT_EQ(e.annee_hebr, 5768);
     EXPECT_EQ(e.mois_hebr, 6);
@@ -61,7 +62,18 @@ TEST(ParachaBarMitsva, JourDeFeteEtHolHamoed)
     e.convertit_hebreu_civil(5772, 8, 17); // 17 Nissan 5785 is a Tuesday
     const BarMitsva b = paracha_bar_mitsva(e, false, true);
     EXPECT_EQ(b.chabbat_jour_hebr, 21);
-    EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Pessa'h-------- ");
+    EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Pessa'h") << "padding blanked";
+}
+
+// The reading as the panel writes it: the day mark with its blank, the
+// special Chabbat after the reading.
+TEST(ParachaBarMitsva, HolHamoedEtChabbatSpecial)
+{
+    CalendarEngine e;
+    e.convertit_hebreu_civil(5771, 8, 19); // 19 Nissan 5784 is a Saturday of Hol Hamoed
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).paracha, "Hol Hamoed Pessa'h");
+    e.convertit_hebreu_civil(5600, 1, 3); // Chabbat 6 Tichri 5613, between the two holy days
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).paracha, "Vayèlekh - Chabbat Chouva");
 }
 
 TEST(NomsDeChabbat, PagesDuCalendrier)

@@ -4,11 +4,12 @@
 #include "engine/calendar_engine.h"
 #include "engine/names.h"
 #include "events/festivals/day_labels.h"
+#include "events/festivals/names.h"
 #include "events/readings/parachiot.h"
 #include "events/saved_dates.h"
 #include "events/year_walk.h"
 
-#include <algorithm>
+#include <sstream>
 
 namespace orvane::events
 {
@@ -58,19 +59,24 @@ DateHebraique lendemain_hebreu(const engine::CalendarEngine& e, DateHebraique d)
     return d;
 }
 
-std::string texte_du_chabbat(const LibellesDuJour& l, bool fille)
+} // namespace
+
+std::string lecture_du_chabbat(const LibellesDuJour& l)
 {
-    std::string marque = l.nom_jour;
-    if (marque.starts_with("Hol-Hamoed")) {
-        marque = "Hol Hamoed ";
+    // Words of the day mark, the festival or reading and the second reading,
+    // with the padding of the name tables turned into blanks.
+    std::istringstream mots(
+        sans_remplissage(l.nom_jour + " " + l.nom_fete + " " + l.libelle_paracha));
+    std::string texte;
+    for (std::string mot; mots >> mot;) {
+        texte += texte.empty() ? mot : " " + mot;
     }
-    std::string texte = (fille ? "Chabbat Bat-M. " : "Chabbat Bar-Mitsva : ") + marque +
-                        l.nom_fete + " " + l.libelle_paracha;
-    texte.erase(std::remove(texte.begin(), texte.end(), '*'), texte.end());
+    const std::string special = nom_chabbat_special(l);
+    if (!special.empty() && texte.find(special) == std::string::npos) {
+        texte += " - Chabbat " + special;
+    }
     return texte;
 }
-
-} // namespace
 
 BarMitsva paracha_bar_mitsva(engine::CalendarEngine& e, bool fille, bool diaspora)
 {
@@ -98,7 +104,8 @@ BarMitsva paracha_bar_mitsva(engine::CalendarEngine& e, bool fille, bool diaspor
         }
         LibellesDuJour l = libelles_du_jour(e, diaspora);
         paracha_du_jour(e, diaspora, l);
-        b.texte_chabbat = texte_du_chabbat(l, fille);
+        b.paracha = lecture_du_chabbat(l);
+        b.texte_chabbat = (fille ? "Chabbat Bat-M. " : "Chabbat Bar-Mitsva : ") + b.paracha;
         b.chabbat_annee_hebr = d.annee;
         b.chabbat_mois_hebr = d.mois;
         b.chabbat_jour_hebr = d.jour;

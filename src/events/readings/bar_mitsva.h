@@ -12,9 +12,12 @@ class CalendarEngine;
 namespace orvane::events
 {
 
+struct LibellesDuJour;
+
 struct BarMitsva {
     std::string titre;         // "Paracha de Bar-Mitsva" or "Paracha de Bat-Mitsva"
     std::string ligne_date;    // "   Lundi     3 Février 2031 = 10 Chevat 5791"
+    std::string paracha;       // the reading of the Chabbat alone: "Bo", "Tazria Metsora"
     std::string texte_chabbat; // "Chabbat Bar-Mitsva : Bo" …
     int annee_hebr = 0;        // the day of the Bar-Mitsva
     int mois_hebr = 0;
@@ -26,6 +29,12 @@ struct BarMitsva {
     int chabbat_mois_civil = 0;
     int chabbat_jour_civil = 0;
 };
+
+/// The reading of a Chabbat as the Bar-Mitsva panel writes it: the day mark
+/// ("Hol Hamoed"), the festival or the reading with its second reading, the
+/// "*" and "-" padding blanked, then the special Chabbat after " - Chabbat ":
+/// "Tazria Metsora", "Vayèlekh - Chabbat Chouva".
+[[nodiscard]] std::string lecture_du_chabbat(const LibellesDuJour& l);
 
 /// From the Hebrew birth date held in `e` (annee_hebr, mois_hebr, jour_hebr
 /// and the year registers of the birth year): the day the child comes of age
