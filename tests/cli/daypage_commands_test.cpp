@@ -1,40 +1,24 @@
 // daypage on the command line, in a fresh program directory that receives
 // the delivered places and summer-time tables.
 
-#include "cli/cli.h"
-#include "platform/temporary_directory.h"
+#include "cli_runner.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
 
 namespace orvane::cli
 {
 namespace
 {
 
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-class CommandePageDuJour : public ::testing::Test
+class CommandePageDuJour : public testing::DansUnRepertoireNeuf
 {
 protected:
-    platform::testing::TemporaryDirectory dir;
-    void SetUp() override { ::setenv("ORVANE_HOME", dir.path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("ORVANE_HOME"); }
-    Sortie lance(std::vector<std::string> args)
+    static testing::Sortie lance(std::vector<std::string> args)
     {
         args.insert(args.begin(), "daypage");
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = run_cli(args, in, out, err);
-        return {code, out.str(), err.str()};
+        return testing::lance(args);
     }
 };
 
@@ -46,7 +30,7 @@ std::vector<std::string> lignes(const std::string& texte)
 // The home place of a new program directory is Paris.
 TEST_F(CommandePageDuJour, ParisLe21Juin2024)
 {
-    const Sortie s = lance({"2024-06-21", "--today", "2024-06-21", "--time", "15:10:20"});
+    const testing::Sortie s = lance({"2024-06-21", "--today", "2024-06-21", "--time", "15:10:20"});
     ASSERT_EQ(s.code, 0) << s.err;
     const auto l = lignes(s.out);
     ASSERT_GT(l.size(), 60u);
@@ -65,8 +49,9 @@ TEST_F(CommandePageDuJour, ParisLe21Juin2024)
 
 TEST_F(CommandePageDuJour, JerusalemEnIsrael)
 {
-    const Sortie s = lance({"2024-10-17", "--place", "Jérusalem", "--today", "2024-10-17", "--time",
-                            "12:00", "--count", "2", "--girl", "--opinion", "Or Méïr"});
+    const testing::Sortie s =
+        lance({"2024-10-17", "--place", "Jérusalem", "--today", "2024-10-17", "--time", "12:00",
+               "--count", "2", "--girl", "--opinion", "Or Méïr"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("    VILLE : Jérusalem(Israël)"), std::string::npos);
     EXPECT_NE(s.out.find("( selon l'avis du Or Méïr )"), std::string::npos);
@@ -79,7 +64,7 @@ TEST_F(CommandePageDuJour, JerusalemEnIsrael)
 
 TEST_F(CommandePageDuJour, EntreesRefusees)
 {
-    Sortie s = lance({"2024-02-30", "--time", "10:00"});
+    testing::Sortie s = lance({"2024-02-30", "--time", "10:00"});
     EXPECT_EQ(s.code, 2);
     EXPECT_NE(s.err.find("Cette date civile est incorrecte"), std::string::npos);
     s = lance({"2024-06-21", "--time", "25:00"});

@@ -1,6 +1,6 @@
 // convert, year and molad on the command line, run with in-memory streams.
 
-#include "cli/cli.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +11,8 @@ namespace orvane::cli
 namespace
 {
 
-struct Resultat {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Resultat lance(const std::vector<std::string>& args, const std::string& entree = "")
-{
-    std::istringstream in(entree);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = run_cli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
+using testing::lance;
+using Resultat = testing::Sortie;
 
 TEST(CommandeConvert, DatesCivilesEnTsv)
 {

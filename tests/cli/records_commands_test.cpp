@@ -1,30 +1,17 @@
 // anniversaries and barmitsva on the command line, run with in-memory streams.
 
-#include "cli/cli.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace orvane::cli
 {
 namespace
 {
 
-struct Resultat {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Resultat lance(const std::vector<std::string>& args)
-{
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = run_cli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
+using testing::lance;
+using Resultat = testing::Sortie;
 
 // 1 Tichri 5785 is Thursday 3 October 2024: an anniversary on "today" is
 // the first of the list and is not marked past.

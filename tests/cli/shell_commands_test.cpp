@@ -1,45 +1,24 @@
 // places and dst on the command line, over the delivered data files copied
 // into a fresh program directory.
 
-#include "cli/cli.h"
-#include "platform/temporary_directory.h"
+#include "cli_runner.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
 
 namespace orvane::cli
 {
 namespace
 {
 
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-class CommandesLieux : public ::testing::Test
+class CommandesLieux : public testing::DansUnRepertoireNeuf
 {
-protected:
-    platform::testing::TemporaryDirectory dir;
-    void SetUp() override { ::setenv("ORVANE_HOME", dir.path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("ORVANE_HOME"); }
-    Sortie lance(const std::vector<std::string>& args)
-    {
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = run_cli(args, in, out, err);
-        return {code, out.str(), err.str()};
-    }
 };
 
 TEST_F(CommandesLieux, LesVillesDeFrance)
 {
-    const Sortie s = lance({"places", "--country", "France"});
+    const testing::Sortie s = testing::lance({"places", "--country", "France"});
     EXPECT_EQ(s.code, 0) << s.err;
     for (const char* ville : {"PARIS (75)", "LYON (69)", "MARSEILLE (13)", "STRASBOURG (67)",
                               "AJACCIO (2A)", "BORDEAUX (33)", "LILLE (59)"}) {
@@ -52,28 +31,29 @@ TEST_F(CommandesLieux, LesVillesDeFrance)
 
 TEST_F(CommandesLieux, UneVilleEnTsv)
 {
-    const Sortie s = lance({"places", "--city", "PARIS (75)", "--format", "tsv"});
+    const testing::Sortie s = testing::lance({"places", "--city", "PARIS (75)", "--format", "tsv"});
     EXPECT_EQ(s.code, 0) << s.err;
     EXPECT_EQ(s.out, "PARIS (75)\tFrance\t48°52'N\t02°20'E\t+1\t48.866667\t2.333333\t1.00\n");
-    const Sortie ny = lance({"places", "--city", "New York (NY)", "--format", "tsv"});
+    const testing::Sortie ny =
+        testing::lance({"places", "--city", "New York (NY)", "--format", "tsv"});
     EXPECT_NE(ny.out.find("\t-5\t40."), std::string::npos) << ny.out;
     EXPECT_NE(ny.out.find("\t-74.0"), std::string::npos) << ny.out;
 }
 
 TEST_F(CommandesLieux, VilleDuPaysChoisi)
 {
-    const Sortie es =
-        lance({"places", "--country", "Espagne", "--city", "Valence", "--format", "tsv"});
+    const testing::Sortie es =
+        testing::lance({"places", "--country", "Espagne", "--city", "Valence", "--format", "tsv"});
     EXPECT_EQ(es.code, 0) << es.err;
     EXPECT_NE(es.out.find("Valence\tEspagne\t39°"), std::string::npos) << es.out;
 }
 
 TEST_F(CommandesLieux, PaysOuVilleInconnus)
 {
-    const Sortie p = lance({"places", "--country", "Atlantide"});
+    const testing::Sortie p = testing::lance({"places", "--country", "Atlantide"});
     EXPECT_EQ(p.code, 2);
     EXPECT_EQ(p.err, "Pays inconnu dans lieu.cal : Atlantide\n");
-    const Sortie v = lance({"places", "--city", "Ys", "--country", "France"});
+    const testing::Sortie v = testing::lance({"places", "--city", "Ys", "--country", "France"});
     EXPECT_EQ(v.code, 2);
     EXPECT_EQ(v.err, "Ville inconnue dans lieu.cal : Ys (France)\n");
 }
@@ -83,14 +63,14 @@ TEST_F(CommandesLieux, LeFichierLongSelonLeLieuDAccueil)
     platform::write_lines(
         dir / "lieu_acc.cal",
         {"PARIS (75)\tFrance\t48°52'N\t02°20'E\t1\tBeth Din (France)\t1\tlieu_all.cal\t"});
-    const Sortie s = lance({"places", "--format", "tsv"});
+    const testing::Sortie s = testing::lance({"places", "--format", "tsv"});
     EXPECT_EQ(s.code, 0) << s.err;
     EXPECT_GT(std::count(s.out.begin(), s.out.end(), '\n'), 13000);
 }
 
 TEST_F(CommandesLieux, ChangementsDHeureDeLaFrance2025)
 {
-    const Sortie s = lance({"dst", "France", "2025"});
+    const testing::Sortie s = testing::lance({"dst", "France", "2025"});
     EXPECT_EQ(s.code, 0) << s.err;
     EXPECT_EQ(s.out.substr(0, s.out.find('\n')),
               "Heure d'été : 30/3/2025   Heure d'hiver : 26/10/2025");
@@ -98,17 +78,17 @@ TEST_F(CommandesLieux, ChangementsDHeureDeLaFrance2025)
               std::string::npos);
     EXPECT_NE(s.out.find("25/10/2025  heure d'été (1)\n26/10/2025  heure d'hiver (0)\n"),
               std::string::npos);
-    const Sortie t = lance({"dst", "France", "2025", "--format", "tsv"});
+    const testing::Sortie t = testing::lance({"dst", "France", "2025", "--format", "tsv"});
     EXPECT_EQ(t.out.substr(0, 45), "debut\t2025-03-30\nfin\t2025-10-26\n2025-01-01\t0\n");
     EXPECT_EQ(std::count(t.out.begin(), t.out.end(), '\n'), 2 + 365);
 }
 
 TEST_F(CommandesLieux, PasDeFichier)
 {
-    const Sortie s = lance({"dst", "Japon", "2025"});
+    const testing::Sortie s = testing::lance({"dst", "Japon", "2025"});
     EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s.out, "Pas de fic\nLes heures indiquées sont celles d'hiver.\n");
-    EXPECT_EQ(lance({"dst", "Japon", "2025", "--format", "tsv"}).out, "Pas de fic\n");
+    EXPECT_EQ(testing::lance({"dst", "Japon", "2025", "--format", "tsv"}).out, "Pas de fic\n");
 }
 
 } // namespace

@@ -1,39 +1,23 @@
 // zmanim on the command line, over the delivered places and summer-time
 // tables copied into a fresh program directory.
 
-#include "cli/cli.h"
-#include "platform/temporary_directory.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
 
 namespace orvane::cli
 {
 namespace
 {
 
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-class CommandeZmanim : public ::testing::Test
+class CommandeZmanim : public testing::DansUnRepertoireNeuf
 {
 protected:
-    platform::testing::TemporaryDirectory dir;
-    void SetUp() override { ::setenv("ORVANE_HOME", dir.path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("ORVANE_HOME"); }
-    Sortie lance(std::vector<std::string> args)
+    static testing::Sortie lance(std::vector<std::string> args)
     {
         args.insert(args.begin(), "zmanim");
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = run_cli(args, in, out, err);
-        return {code, out.str(), err.str()};
+        return testing::lance(args);
     }
 };
 
@@ -52,7 +36,7 @@ std::string ligne_tsv(const std::string& sortie, const std::string& date, const 
 // Paris on 21 June 2024, summer time from the table of France.
 TEST_F(CommandeZmanim, ParisAuSolsticeEnTexte)
 {
-    const Sortie s = lance({"--place", "PARIS (75)", "--date", "2024-06-21"});
+    const testing::Sortie s = lance({"--place", "PARIS (75)", "--date", "2024-06-21"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("HORAIRES DU JOUR Vendredi 21 Juin 2024 ( selon l'avis du Beth Din "
                          "(France) )"),
@@ -67,7 +51,7 @@ TEST_F(CommandeZmanim, ParisAuSolsticeEnTexte)
 
 TEST_F(CommandeZmanim, UneLigneParJourEtParCreneau)
 {
-    const Sortie s =
+    const testing::Sortie s =
         lance({"--lat", "48°52N", "--lon", "2°20E", "--zone", "+1", "--country", "France", "--date",
                "2024-06-21", "--to", "2024-06-23", "--format", "tsv"});
     ASSERT_EQ(s.code, 0) << s.err;
@@ -85,8 +69,8 @@ TEST_F(CommandeZmanim, UneLigneParJourEtParCreneau)
 
 TEST_F(CommandeZmanim, HeureDEteForceeEtSecondes)
 {
-    const Sortie hiver = lance({"--place", "PARIS (75)", "--date", "2024-06-21", "--dst", "0",
-                                "--format", "tsv", "--seconds"});
+    const testing::Sortie hiver = lance({"--place", "PARIS (75)", "--date", "2024-06-21", "--dst",
+                                         "0", "--format", "tsv", "--seconds"});
     ASSERT_EQ(hiver.code, 0) << hiver.err;
     const std::string lever = ligne_tsv(hiver.out, "2024-06-21", "heureL");
     EXPECT_EQ(lever.substr(0, 3), "04:");
@@ -98,7 +82,7 @@ TEST_F(CommandeZmanim, HeureDEteForceeEtSecondes)
 // Jerusalem in winter: the Sabbath begins 40 minutes before sunset.
 TEST_F(CommandeZmanim, JerusalemQuaranteMinutes)
 {
-    const Sortie s =
+    const testing::Sortie s =
         lance({"--place", "Jérusalem", "--date", "2024-12-20", "--opinion", "Or Méïr"});
     ASSERT_EQ(s.code, 0) << s.err;
     const auto heure = [&](const std::string& nom) {
@@ -116,7 +100,7 @@ TEST_F(CommandeZmanim, JerusalemQuaranteMinutes)
 
 TEST_F(CommandeZmanim, BureauDesLongitudesSansCrepusculeAstronomique)
 {
-    const Sortie s = lance(
+    const testing::Sortie s = lance(
         {"--place", "PARIS (75)", "--date", "2024-06-21", "--opinion", "Bureau des Longitudes"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("Crépuscule astronom.  (lever) --\n"), std::string::npos) << s.out;
@@ -126,7 +110,7 @@ TEST_F(CommandeZmanim, BureauDesLongitudesSansCrepusculeAstronomique)
 
 TEST_F(CommandeZmanim, JourPolaire)
 {
-    const Sortie s = lance(
+    const testing::Sortie s = lance(
         {"--lat", "70°N", "--lon", "25°E", "--zone", "+1", "--date", "2024-06-21", "--dst", "1"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("Le soleil est toujours au-dessus de l'horizon"), std::string::npos);
@@ -134,7 +118,7 @@ TEST_F(CommandeZmanim, JourPolaire)
 
 TEST_F(CommandeZmanim, EntreesRefusees)
 {
-    Sortie s = lance({"--place", "Atlantide", "--date", "2024-06-21"});
+    testing::Sortie s = lance({"--place", "Atlantide", "--date", "2024-06-21"});
     EXPECT_EQ(s.code, 2);
     EXPECT_NE(s.err.find("Ville inconnue : Atlantide"), std::string::npos) << s.err;
 
