@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "qt_test_application.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -28,22 +30,9 @@ namespace
 
 using Lignes = std::vector<std::string>;
 
-class FenetresEvenements : public ::testing::Test
+class FenetresEvenements : public testing::TestAvecQt
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char nom[] = "gui_tests";
-        static char* argv[] = {nom, nullptr};
-        if (QApplication::instance() == nullptr) {
-            new QApplication(argc, argv);
-        }
-    }
-
     void SetUp() override
     {
         ctx = std::make_unique<shell::AppContext>(

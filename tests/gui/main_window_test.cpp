@@ -22,6 +22,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "qt_test_application.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -34,22 +36,9 @@ namespace
 namespace fs = std::filesystem;
 using Lignes = std::vector<std::string>;
 
-class FenetrePrincipale : public ::testing::Test
+class FenetrePrincipale : public testing::TestAvecQt
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char nom[] = "gui_main_window_tests";
-        static char* argv[] = {nom, nullptr};
-        if (QApplication::instance() == nullptr) {
-            new QApplication(argc, argv);
-        }
-    }
-
     platform::testing::TemporaryDirectory dir;
     platform::FixedClock* horloge = nullptr;
     std::unique_ptr<shell::AppContext> ctx;

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "qt_test_application.h"
+
 #include <gtest/gtest.h>
 
 namespace orvane::gui
@@ -19,22 +21,9 @@ namespace
 // Thursday 3 October 2024 is 1 Tichri 5785.
 const platform::FixedClock horloge({2024, 10, 3});
 
-class GrillesMois : public ::testing::Test
+class GrillesMois : public testing::TestAvecQt
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char nom[] = "gui_widgets_tests";
-        static char* argv[] = {nom, nullptr};
-        if (QApplication::instance() == nullptr) {
-            new QApplication(argc, argv);
-        }
-    }
-
     /// Clicks the middle of a cell.
     static void clique(MonthGridView& g, int colonne, int ligne)
     {

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "qt_test_application.h"
+
 #include <gtest/gtest.h>
 
 namespace orvane::gui
@@ -21,22 +23,9 @@ namespace
 
 using Lignes = std::vector<std::string>;
 
-class FenetreLieux : public ::testing::Test
+class FenetreLieux : public testing::TestAvecQt
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char nom[] = "gui_tests";
-        static char* argv[] = {nom, nullptr};
-        if (QApplication::instance() == nullptr) {
-            new QApplication(argc, argv);
-        }
-    }
-
     platform::testing::TemporaryDirectory dir;
     const Lignes depart = {"AGEN (47)\t\tFrance\t44°12'N\t00°37'E\t+1",
                            "Anvers\tBelgique\t51°13'N\t04°24'E\t+1",
