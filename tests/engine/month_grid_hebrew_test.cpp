@@ -3,6 +3,7 @@
 // the year does not have.
 
 #include "engine/month_grid_hebrew.h"
+#include "month_grid_cells.h"
 #include "platform/clock.h"
 #include "reference_calendar.h"
 
@@ -21,24 +22,8 @@ using platform::FixedClock;
 // Thursday 3 October 2024 is 1 Tichri 5785.
 const FixedClock horloge({2024, 10, 3});
 
-struct JourPlace {
-    int jour;
-    int colonne;
-};
-
-/// The days of the week rows with their columns, in reading order.
-std::vector<JourPlace> jours_places(const GrilleMois& g)
-{
-    std::vector<JourPlace> jours;
-    for (int ligne = 1; ligne < lignes_grille; ++ligne) {
-        for (int colonne = 0; colonne < colonnes_grille; ++colonne) {
-            if (const auto jour = g.jour_de_case(colonne, ligne)) {
-                jours.push_back({*jour, colonne});
-            }
-        }
-    }
-    return jours;
-}
+using testing::JourPlace;
+using testing::jours_places;
 
 // --- Hebrew grid -------------------------------------------------------------
 
