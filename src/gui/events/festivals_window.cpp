@@ -7,6 +7,7 @@
 #include "events/years/characteristics.h"
 #include "events/years/year_type.h"
 #include "gui/common/fonts.h"
+#include "gui/common/linked_years.h"
 #include "gui/common/result_area.h"
 #include "platform/file_error.h"
 #include "platform/file_lookup.h"
@@ -119,6 +120,8 @@ TFFetes::TFFetes(shell::AppContext& ctx, events::ModeFetes mode, QWidget* parent
     (void)grille;
 }
 
+TFFetes::~TFFetes() = default;
+
 void TFFetes::set_dialogues(ChoixFichier choix, MessageErreur erreur, Imprimante imprimante)
 {
     choix_ = std::move(choix);
@@ -159,6 +162,8 @@ void TFFetes::cree_annees()
     l->addWidget(mot_, 4, 1);
     l->addWidget(nature_, 5, 0, 1, 2);
     static_cast<QGridLayout*>(layout())->addWidget(boite, 0, 0);
+    annees_ = std::make_unique<AnneesLiees>(*annee_hebr_, *annee_civile_, ctx_.repertoire,
+                                            [this](const std::string& m) { erreur_(m); });
     connect(annee_hebr_, &QSpinBox::valueChanged, this, &TFFetes::SpinEditHebrChange);
     connect(annee_civile_, &QSpinBox::valueChanged, this, &TFFetes::SpinEditCivChange);
 }
@@ -238,34 +243,12 @@ void TFFetes::charge_noms()
 
 void TFFetes::SpinEditHebrChange(int annee)
 {
-    if (synchronise_) {
-        return;
-    }
-    synchronise_ = true;
-    annee_hebr_->setValue(annee);
-    annee_civile_->setValue(events::annee_civile_affichee(annee));
-    synchronise_ = false;
-    ecrit_fichiers_annee();
+    annees_->montre_annee_hebraique(annee);
 }
 
 void TFFetes::SpinEditCivChange(int annee)
 {
-    if (synchronise_) {
-        return;
-    }
-    synchronise_ = true;
-    annee_hebr_->setValue(events::annee_hebr_de_la_civile(annee, annee_hebr_->value()));
-    synchronise_ = false;
-    ecrit_fichiers_annee();
-}
-
-void TFFetes::ecrit_fichiers_annee()
-{
-    try {
-        shell::ecrit_fichiers_annee(ctx_.repertoire, annee_civile_->value(), annee_hebr_->value());
-    } catch (const platform::FileError& e) {
-        erreur_(e.what());
-    }
+    annees_->montre_annee_civile(annee);
 }
 
 void TFFetes::BoutonAujourdhuiClick()

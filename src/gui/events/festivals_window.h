@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QListWidget;
@@ -25,6 +26,7 @@ struct AppContext;
 namespace orvane::gui
 {
 
+class AnneesLiees;
 class ZoneResultat;
 
 class TFFetes : public QWidget
@@ -35,6 +37,7 @@ public:
     using Imprimante = std::function<bool(const TexteAImprimer&)>;
 
     TFFetes(shell::AppContext& ctx, events::ModeFetes mode, QWidget* parent = nullptr);
+    ~TFFetes() override;
 
     /// Replaces the save dialog, the error box and the printer (tests).
     void set_dialogues(ChoixFichier choix, MessageErreur erreur, Imprimante imprimante);
@@ -57,7 +60,6 @@ private:
     void cree_boutons();
     void cree_resultats();
     void charge_noms();
-    void ecrit_fichiers_annee();
     /// The years asked, within the years the calendar converts.
     [[nodiscard]] std::vector<int> annees_demandees() const;
     /// Runs the list over the years; false when the user stopped it.
@@ -69,7 +71,7 @@ private:
     ChoixFichier choix_;
     MessageErreur erreur_;
     Imprimante imprimante_;
-    bool synchronise_ = false;
+    std::unique_ptr<AnneesLiees> annees_;
 
     QSpinBox* annee_hebr_ = nullptr;
     QSpinBox* annee_civile_ = nullptr;

@@ -4,6 +4,7 @@
 #include "events/glossary_entry.h"
 #include "events/years/year_type_text.h"
 #include "gui/common/fonts.h"
+#include "gui/common/linked_years.h"
 #include "gui/common/result_area.h"
 #include "platform/file_error.h"
 #include "platform/file_lookup.h"
@@ -58,6 +59,8 @@ TFYEARTYP::TFYEARTYP(shell::AppContext& ctx, QWidget* parent)
     calculer_->setFocus();
 }
 
+TFYEARTYP::~TFYEARTYP() = default;
+
 void TFYEARTYP::set_dialogues(ChoixFichier choix, MessageErreur erreur, Imprimante imprimante)
 {
     choix_ = std::move(choix);
@@ -83,6 +86,8 @@ void TFYEARTYP::cree_annees()
     l->addWidget(annee_hebr_, 0, 1);
     l->addWidget(ec, 1, 0);
     l->addWidget(annee_civile_, 1, 1);
+    annees_ = std::make_unique<AnneesLiees>(*annee_hebr_, *annee_civile_, ctx_.repertoire,
+                                            [this](const std::string& m) { erreur_(m); });
     connect(annee_hebr_, &QSpinBox::valueChanged, this, &TFYEARTYP::SpinEditHebrChange);
     connect(annee_civile_, &QSpinBox::valueChanged, this, &TFYEARTYP::SpinEditCivChange);
 }
@@ -139,34 +144,19 @@ void TFYEARTYP::cree_boutons()
 
 void TFYEARTYP::SpinEditHebrChange(int annee)
 {
-    if (synchronise_) {
-        return;
+    if (annees_->montre_annee_hebraique(annee)) {
+        BoutonCalculerClick();
     }
-    synchronise_ = true;
-    annee_hebr_->setValue(annee);
-    annee_civile_->setValue(events::annee_civile_affichee(annee));
-    synchronise_ = false;
-    ecrit_fichiers_annee();
-    BoutonCalculerClick();
 }
 
 void TFYEARTYP::SpinEditCivChange(int annee)
 {
-    if (synchronise_) {
+    if (annees_->en_synchronisation()) {
         return;
     }
     // There is no civil year 0: 0 maps to 3760 from above and to 3761 from
     // below, so that the spin buttons step from 1 to −1 and back.
     SpinEditHebrChange(events::annee_hebr_de_la_civile(annee, annee_hebr_->value()));
-}
-
-void TFYEARTYP::ecrit_fichiers_annee()
-{
-    try {
-        shell::ecrit_fichiers_annee(ctx_.repertoire, annee_civile_->value(), annee_hebr_->value());
-    } catch (const platform::FileError& e) {
-        erreur_(e.what());
-    }
 }
 
 void TFYEARTYP::BoutonAujourdhuiClick()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -21,6 +22,7 @@ struct AppContext;
 namespace orvane::gui
 {
 
+class AnneesLiees;
 class ZoneResultat;
 
 class TFYEARTYP : public QWidget
@@ -31,6 +33,7 @@ public:
     using Imprimante = std::function<bool(const TexteAImprimer&)>;
 
     explicit TFYEARTYP(shell::AppContext& ctx, QWidget* parent = nullptr);
+    ~TFYEARTYP() override;
 
     /// Replaces the save dialog, the error box and the printer (tests).
     void set_dialogues(ChoixFichier choix, MessageErreur erreur, Imprimante imprimante);
@@ -47,13 +50,12 @@ private:
     void cree_annees();
     void cree_etiquettes();
     void cree_boutons();
-    void ecrit_fichiers_annee();
 
     shell::AppContext& ctx_;
     ChoixFichier choix_;
     MessageErreur erreur_;
     Imprimante imprimante_;
-    bool synchronise_ = false;
+    std::unique_ptr<AnneesLiees> annees_;
 
     QSpinBox* annee_hebr_ = nullptr;
     QSpinBox* annee_civile_ = nullptr;
