@@ -3,7 +3,7 @@
 // the two routines underneath (one crossing of the sun, one written time).
 
 #include "engine/civil_dates.h"
-#include "shell/core/places.h"
+#include "places/places.h"
 #include "zmanim/arrondi.h"
 #include "zmanim/horaires_jour.h"
 #include "zmanim/soleil.h"
@@ -62,15 +62,15 @@ BENCHMARK_CAPTURE(BM_JourComplet, bureau_des_longitudes, "Bureau des Longitudes"
 // year of city pages costs.
 void BM_Annee1300Lieux(benchmark::State& state)
 {
-    const orvane::shell::ListesLieux listes =
-        orvane::shell::lit_fichier_lieux(ORVANE_SOURCE_DIR "/data", "lieu.cal");
+    const orvane::places::ListesLieux listes =
+        orvane::places::lit_fichier_lieux(ORVANE_SOURCE_DIR "/data", "lieu.cal");
     const std::size_t n = std::min<std::size_t>(1300, listes.lieux.size());
     ZmanimSettings reglages;
     DayTimes jour;
     std::int64_t jours = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < n; ++i) {
-            const orvane::shell::Place& p = listes.lieux[i];
+            const orvane::places::Place& p = listes.lieux[i];
             for (DateCivile d{2024, 1, 1}; d.annee == 2024; d = orvane::engine::lendemain(d)) {
                 horaires_du_jour(
                     demande(d, p.latitude, p.longitude, p.decalage, "Beth Din (France)"), reglages,

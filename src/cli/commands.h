@@ -9,9 +9,10 @@ namespace orvane::cli
 {
 
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
-void add_events_commands(CLI::App& app, CliContext& ctx); // festivals, readings, day, yeartype, seasons
-void add_shell_commands(CLI::App& app, CliContext& ctx);  // places, dst
-void add_zmanim_commands(CLI::App& app, CliContext& ctx); // zmanim
+void add_events_commands(CLI::App& app,
+                         CliContext& ctx); // festivals, readings, day, yeartype, seasons
+void add_shell_commands(CLI::App& app, CliContext& ctx);   // places, dst
+void add_zmanim_commands(CLI::App& app, CliContext& ctx);  // zmanim
 void add_records_commands(CLI::App& app, CliContext& ctx); // anniversaries, barmitsva
 void add_daypage_commands(CLI::App& app, CliContext& ctx); // daypage
 

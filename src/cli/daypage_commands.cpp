@@ -5,14 +5,14 @@
 //   orvane-cli daypage 2024-06-21 --place Jérusalem --opinion "Or Méïr" --israel
 
 #include "cli/commands.h"
+#include "config/config.h"
+#include "config/program_options.h"
 #include "engine/date_validity.h"
+#include "places/charge_lieux.h"
+#include "places/places.h"
 #include "platform/clock.h"
 #include "platform/file_error.h"
 #include "platform/program_dir.h"
-#include "shell/core/charge_lieux.h"
-#include "shell/core/config.h"
-#include "shell/core/places.h"
-#include "shell/core/program_options.h"
 #include "shell/day/day_page_contents.h"
 #include "shell/main_form/clock_line.h"
 #include "zmanim/opinions.h"
@@ -85,18 +85,18 @@ bool known_opinion(std::string_view name)
 }
 
 /// The home place of "lieu_acc.cal", or a city of the places lists.
-std::optional<shell::LieuAccueil> place_of(CliContext& ctx, const fs::path& dir,
-                                           const DayPageOptions& o)
+std::optional<places::LieuAccueil> place_of(CliContext& ctx, const fs::path& dir,
+                                            const DayPageOptions& o)
 {
-    const shell::LieuxCharges charges = shell::charge_lieux(dir);
-    shell::LieuAccueil accueil = charges.accueil;
+    const places::LieuxCharges charges = places::charge_lieux(dir);
+    places::LieuAccueil accueil = charges.accueil;
     if (o.place.empty()) {
         return accueil;
     }
     for (std::string_view file :
-         {std::string_view(charges.fichier_lieux), shell::fichier_lieux_long}) {
-        const shell::ListesLieux lists = shell::lit_fichier_lieux(dir, file);
-        if (auto p = shell::choix_ville(lists, o.place, o.country);
+         {std::string_view(charges.fichier_lieux), places::fichier_lieux_long}) {
+        const places::ListesLieux lists = places::lit_fichier_lieux(dir, file);
+        if (auto p = places::choix_ville(lists, o.place, o.country);
             p && (o.country.empty() || p->pays == o.country)) {
             accueil.lieu = *p;
             return accueil;
@@ -134,15 +134,15 @@ void run_daypage(CliContext& ctx, const DayPageOptions& o)
         if (!accueil) {
             return;
         }
-        shell::ProgramOptions options;
-        (void)shell::lit_options_demarrage(dir, options, [](const std::string&) { return true; });
+        config::ProgramOptions options;
+        (void)config::lit_options_demarrage(dir, options, [](const std::string&) { return true; });
         shell::DemandePageAccueil demande;
         demande.jour.date = *date;
         demande.jour.lieu = accueil->lieu;
         demande.jour.opinion = o.opinion.empty() ? accueil->opinion : o.opinion;
-        demande.jour.diaspora = !o.israel && !shell::est_israel(accueil->lieu.pays);
+        demande.jour.diaspora = !o.israel && !places::est_israel(accueil->lieu.pays);
         demande.jour.mode_horaire = options.mode_horaire;
-        demande.jour.vaudrel = shell::lit_cle_vrai(dir, shell::fichier_config, "Vaudrel");
+        demande.jour.vaudrel = config::lit_cle_vrai(dir, config::fichier_config, "Vaudrel");
         demande.aujourdhui = *today;
         demande.nombre_anniversaires = o.count;
         demande.fille = o.girl;

@@ -2,12 +2,12 @@
 // line, read from the program directory as the windows read them.
 
 #include "cli/commands.h"
+#include "places/angle.h"
+#include "places/charge_lieux.h"
+#include "places/dst.h"
+#include "places/dst_texts.h"
 #include "platform/file_error.h"
 #include "platform/text.h"
-#include "shell/core/angle.h"
-#include "shell/core/charge_lieux.h"
-#include "shell/core/dst.h"
-#include "shell/core/dst_texts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -41,7 +41,7 @@ std::string decimal(double value, int digits)
     return text;
 }
 
-void write_place(CliContext& ctx, const shell::Place& p, Format format)
+void write_place(CliContext& ctx, const places::Place& p, Format format)
 {
     if (format == Format::text) {
         ctx.out << platform::pad_right(p.ville, 31) << platform::pad_right(p.pays, 31)
@@ -51,10 +51,10 @@ void write_place(CliContext& ctx, const shell::Place& p, Format format)
     }
     std::string degrees;
     try {
-        degrees = decimal(shell::latitude_degres(p.latitude), 6) + '\t' +
-                  decimal(shell::longitude_degres_est(p.longitude), 6) + '\t' +
-                  decimal(shell::lit_angle(p.decalage, shell::UniteAngle::degres), 2);
-    } catch (const shell::ErreurConversion& e) {
+        degrees = decimal(places::latitude_degres(p.latitude), 6) + '\t' +
+                  decimal(places::longitude_degres_est(p.longitude), 6) + '\t' +
+                  decimal(places::lit_angle(p.decalage, places::UniteAngle::degres), 2);
+    } catch (const places::ErreurConversion& e) {
         report_bad_input(ctx, p.ville + " (" + p.pays + ") : " + e.what());
         return;
     }
@@ -64,10 +64,10 @@ void write_place(CliContext& ctx, const shell::Place& p, Format format)
 
 void run_places(CliContext& ctx, const PlacesOptions& o)
 {
-    const shell::LieuxCharges lieux = shell::charge_lieux(prepared_program_directory());
-    const shell::ListesLieux& listes = lieux.listes;
+    const places::LieuxCharges lieux = places::charge_lieux(prepared_program_directory());
+    const places::ListesLieux& listes = lieux.listes;
     if (!o.city.empty()) {
-        const auto place = shell::choix_ville(listes, o.city, o.country);
+        const auto place = places::choix_ville(listes, o.city, o.country);
         if (!place || (!o.country.empty() && place->pays != o.country)) {
             report_bad_input(ctx, "Ville inconnue dans " + lieux.fichier_lieux + " : " + o.city +
                                       (o.country.empty() ? "" : " (" + o.country + ")"));
@@ -76,11 +76,11 @@ void run_places(CliContext& ctx, const PlacesOptions& o)
         write_place(ctx, *place, o.format);
         return;
     }
-    if (!o.country.empty() && shell::choix_pays(listes, o.country).villes.empty()) {
+    if (!o.country.empty() && places::choix_pays(listes, o.country).villes.empty()) {
         report_bad_input(ctx, "Pays inconnu dans " + lieux.fichier_lieux + " : " + o.country);
         return;
     }
-    for (const shell::Place& p : listes.lieux) {
+    for (const places::Place& p : listes.lieux) {
         if (o.country.empty() || p.pays == o.country) {
             write_place(ctx, p, o.format);
         }
@@ -111,12 +111,12 @@ void run_dst(CliContext& ctx, const DstOptions& o)
         report_bad_input(ctx, "Année hors des limites (1 à 9999) : " + std::to_string(o.year));
         return;
     }
-    const shell::DstYear a = shell::lit_decaleur(prepared_program_directory(), o.country, o.year,
-                                                 shell::mode_avec_changement);
+    const places::DstYear a = places::lit_decaleur(prepared_program_directory(), o.country, o.year,
+                                                   config::mode_avec_changement);
     if (!a.trouve()) {
         ctx.out << (o.format == Format::tsv
                         ? std::string(a.statut)
-                        : a.statut + "\n" + shell::texte_statut_annee(a, o.year))
+                        : a.statut + "\n" + places::texte_statut_annee(a, o.year))
                 << '\n';
         return;
     }
@@ -124,11 +124,11 @@ void run_dst(CliContext& ctx, const DstOptions& o)
         ctx.out << "debut\t" << iso_date(a.annee_debut, a.mois_debut, a.statut) << '\n'
                 << "fin\t" << iso_date(a.annee_fin, a.mois_fin, a.jour_fin) << '\n';
     } else {
-        ctx.out << shell::texte_statut_annee(a, o.year) << '\n';
+        ctx.out << places::texte_statut_annee(a, o.year) << '\n';
     }
     for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= month_length(o.year, month); ++day) {
-            const double c = shell::correction_du_jour(a, day, month);
+            const double c = places::correction_du_jour(a, day, month);
             if (o.format == Format::tsv) {
                 ctx.out << o.year << '-' << platform::pad_left(std::to_string(month), 2, '0') << '-'
                         << platform::pad_left(std::to_string(day), 2, '0') << '\t' << c << '\n';
@@ -149,7 +149,7 @@ void guarded(CliContext& ctx, F&& f)
         f();
     } catch (const platform::FileError& e) {
         report_bad_input(ctx, e.what());
-    } catch (const shell::ErreurConversion& e) {
+    } catch (const places::ErreurConversion& e) {
         report_bad_input(ctx, e.what());
     }
 }

@@ -7,15 +7,15 @@
 //                     --date 2024-12-20 --to 2024-12-27 --opinion "Or Méïr" --format tsv
 
 #include "cli/commands.h"
+#include "config/config.h"
 #include "engine/civil_dates.h"
 #include "engine/date_validity.h"
 #include "engine/names.h"
+#include "places/charge_lieux.h"
+#include "places/dst.h"
+#include "places/places.h"
 #include "platform/file_error.h"
 #include "platform/text.h"
-#include "shell/core/charge_lieux.h"
-#include "shell/core/config.h"
-#include "shell/core/dst.h"
-#include "shell/core/places.h"
 #include "zmanim/horaires_jour.h"
 #include "zmanim/libelles.h"
 #include "zmanim/opinions.h"
@@ -50,19 +50,20 @@ struct ZmanimOptions {
 
 /// The place of the options: a city of the places lists, or the three
 /// coordinates as typed.
-std::optional<shell::Place> find_place(CliContext& ctx, const fs::path& dir, const ZmanimOptions& o)
+std::optional<places::Place> find_place(CliContext& ctx, const fs::path& dir,
+                                        const ZmanimOptions& o)
 {
     if (o.place.empty()) {
         if (o.lat.empty() || o.lon.empty() || o.zone.empty()) {
             report_bad_input(ctx, "Indiquez une ville (--place) ou bien --lat, --lon et --zone.");
             return std::nullopt;
         }
-        return shell::Place{"", o.country, o.lat, o.lon, o.zone};
+        return places::Place{"", o.country, o.lat, o.lon, o.zone};
     }
-    const std::string in_use = shell::charge_lieux(dir).fichier_lieux;
-    for (std::string_view file : {std::string_view(in_use), shell::fichier_lieux_long}) {
-        const shell::ListesLieux lists = shell::lit_fichier_lieux(dir, file);
-        if (auto p = shell::choix_ville(lists, o.place, o.country)) {
+    const std::string in_use = places::charge_lieux(dir).fichier_lieux;
+    for (std::string_view file : {std::string_view(in_use), places::fichier_lieux_long}) {
+        const places::ListesLieux lists = places::lit_fichier_lieux(dir, file);
+        if (auto p = places::choix_ville(lists, o.place, o.country)) {
             if (o.country.empty() || p->pays == o.country) {
                 return p;
             }
@@ -112,7 +113,7 @@ std::optional<DateCivile> checked_date(CliContext& ctx, const std::string& text)
 }
 
 /// The summer-time correction of a day: the country's table, or as forced.
-double correction(const fs::path& dir, const ZmanimOptions& o, const shell::Place& place,
+double correction(const fs::path& dir, const ZmanimOptions& o, const places::Place& place,
                   const DateCivile& d)
 {
     if (o.dst != "auto") {
@@ -121,8 +122,8 @@ double correction(const fs::path& dir, const ZmanimOptions& o, const shell::Plac
     if (place.pays.empty()) {
         return 0;
     }
-    return shell::correction_ete_du_jour(dir, place.pays, shell::mode_avec_changement, d.jour,
-                                         d.mois, d.annee, 0);
+    return places::correction_ete_du_jour(dir, place.pays, config::mode_avec_changement, d.jour,
+                                          d.mois, d.annee, 0);
 }
 
 std::string decimal(double hours)
@@ -156,7 +157,7 @@ void write_tsv(std::ostream& out, const DateCivile& d, const zmanim::DayTimes& j
 }
 
 void write_text(std::ostream& out, const DateCivile& d, const zmanim::DayTimes& j,
-                const shell::Place& place, const ZmanimOptions& o, double ete)
+                const places::Place& place, const ZmanimOptions& o, double ete)
 {
     out << "HORAIRES DU JOUR "
         << platform::trim(engine::jours_semaine[static_cast<std::size_t>(j.jour_semaine)]) << ' '
@@ -206,7 +207,7 @@ std::optional<std::pair<DateCivile, DateCivile>> checked_range(CliContext& ctx,
 
 /// The parameters as the zmanim window sets them for the opinion, with the
 /// Tossefet of the place.
-zmanim::ZmanimSettings settings_for(const ZmanimOptions& o, const shell::Place& place)
+zmanim::ZmanimSettings settings_for(const ZmanimOptions& o, const places::Place& place)
 {
     zmanim::ZmanimSettings reglages;
     zmanim::ControlesParametres controles;
@@ -221,9 +222,9 @@ zmanim::ZmanimSettings settings_for(const ZmanimOptions& o, const shell::Place& 
 zmanim::ContexteCalcul context_for(const fs::path& dir)
 {
     zmanim::ContexteCalcul contexte;
-    contexte.vaudrel = shell::lit_cle_vrai(dir, shell::fichier_config, "Vaudrel");
+    contexte.vaudrel = config::lit_cle_vrai(dir, config::fichier_config, "Vaudrel");
     contexte.lit_cle_ciop = [dir](std::string_view cle) {
-        return shell::lit_cle(dir, shell::fichier_config_ciop, cle);
+        return config::lit_cle(dir, config::fichier_config_ciop, cle);
     };
     return contexte;
 }
@@ -235,7 +236,7 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
         return;
     }
     const fs::path dir = prepared_program_directory();
-    const std::optional<shell::Place> place = find_place(ctx, dir, o);
+    const std::optional<places::Place> place = find_place(ctx, dir, o);
     if (!place) {
         return;
     }

@@ -3,12 +3,12 @@
 // own calendar or zmanim values create their own records instead.
 #pragma once
 
+#include "config/program_options.h"
 #include "engine/calendar_engine.h"
+#include "places/charge_lieux.h"
+#include "places/dst.h"
+#include "places/place.h"
 #include "platform/clock.h"
-#include "shell/core/charge_lieux.h"
-#include "shell/core/dst.h"
-#include "shell/core/place.h"
-#include "shell/core/program_options.h"
 
 #include <filesystem>
 #include <memory>
@@ -25,13 +25,13 @@ struct AppContext {
     std::filesystem::path repertoire;
     engine::CalendarEngine engine;
 
-    ProgramOptions options;  // read at start and at the first showing
-    LieuxCharges lieux;      // places file in use, its lists, the home place file
-    Place lieu_courant;      // the place the computations read
-    Place lieu_accueil;      // the place saved in "lieu_acc.cal"
-    EtatHeureEte heure_ete;  // summer-time correction of the day shown
-    int annee_choisie = 0;   // Hebrew year last chosen in a year window (0: none yet)
-    int taille_impression = 0; // the main window's print-size box, -8..10 added to the sizes
+    config::ProgramOptions options; // read at start and at the first showing
+    places::LieuxCharges lieux;     // places file in use, its lists, the home place file
+    places::Place lieu_courant;     // the place the computations read
+    places::Place lieu_accueil;     // the place saved in "lieu_acc.cal"
+    places::EtatHeureEte heure_ete; // summer-time correction of the day shown
+    int annee_choisie = 0;          // Hebrew year last chosen in a year window (0: none yet)
+    int taille_impression = 0;      // the main window's print-size box, -8..10 added to the sizes
 };
 
 } // namespace orvane::shell

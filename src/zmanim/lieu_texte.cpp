@@ -1,8 +1,8 @@
 // Reading the place of a day from the texts of the coordinate boxes.
 #include "zmanim/horaires_jour.h"
 
+#include "places/angle.h"
 #include "platform/text.h"
-#include "shell/core/angle.h"
 #include "zmanim/parametres.h"
 
 #include <cmath>
@@ -123,8 +123,8 @@ LieuLu lit_lieu(std::string_view latitude, std::string_view longitude, std::stri
     if (!z) {
         return lieu;
     }
-    lieu.latitude = *lat * shell::radians_par_degre;
-    lieu.longitude = *lon * shell::radians_par_degre;
+    lieu.latitude = *lat * places::radians_par_degre;
+    lieu.longitude = *lon * places::radians_par_degre;
     lieu.zone = *z;
     return lieu;
 }

@@ -1,6 +1,6 @@
 #include "zmanim/panneau_parametres.h"
 
-#include "shell/core/angle.h"
+#include "places/angle.h"
 #include "zmanim/opinions.h"
 
 #include <cmath>
@@ -45,8 +45,8 @@ std::array<double, 5> angles_saisis(const ControlesParametres& c)
     std::array<double, 5> degres{};
     for (std::size_t i = 0; i < textes.size(); ++i) {
         try {
-            degres[i] = shell::lit_angle(*textes[i], shell::UniteAngle::degres);
-        } catch (const shell::ErreurConversion&) {
+            degres[i] = places::lit_angle(*textes[i], places::UniteAngle::degres);
+        } catch (const places::ErreurConversion&) {
             degres[i] = std::nan("");
         }
     }

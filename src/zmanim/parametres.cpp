@@ -1,7 +1,7 @@
 #include "zmanim/parametres.h"
 
+#include "places/angle.h"
 #include "platform/text.h"
-#include "shell/core/angle.h"
 #include "zmanim/soleil.h"
 
 #include <cmath>
@@ -41,11 +41,11 @@ SinusAngles sinus_par_defaut(bool mode_rav_rottenberg)
 std::optional<double> angle_en_degres(std::string_view texte)
 {
     try {
-        const double degres = shell::lit_angle(texte, shell::UniteAngle::degres);
+        const double degres = places::lit_angle(texte, places::UniteAngle::degres);
         if (std::isfinite(degres)) {
             return degres;
         }
-    } catch (const shell::ErreurConversion&) {
+    } catch (const places::ErreurConversion&) {
     }
     return std::nullopt;
 }

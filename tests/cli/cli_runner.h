@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::cli::testing
+namespace orvane::cli::test_support
 {
 
 /// Exit status and both output streams of one run.
@@ -36,9 +36,9 @@ inline Sortie lance(const std::vector<std::string>& args, const std::string& ent
 class DansUnRepertoireNeuf : public ::testing::Test
 {
 protected:
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     void SetUp() override { ::setenv("ORVANE_HOME", dir.path().c_str(), 1); }
     void TearDown() override { ::unsetenv("ORVANE_HOME"); }
 };
 
-} // namespace orvane::cli::testing
+} // namespace orvane::cli::test_support

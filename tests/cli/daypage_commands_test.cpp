@@ -6,19 +6,18 @@
 
 #include <gtest/gtest.h>
 
-
 namespace orvane::cli
 {
 namespace
 {
 
-class CommandePageDuJour : public testing::DansUnRepertoireNeuf
+class CommandePageDuJour : public test_support::DansUnRepertoireNeuf
 {
 protected:
-    static testing::Sortie lance(std::vector<std::string> args)
+    static test_support::Sortie lance(std::vector<std::string> args)
     {
         args.insert(args.begin(), "daypage");
-        return testing::lance(args);
+        return test_support::lance(args);
     }
 };
 
@@ -30,7 +29,8 @@ std::vector<std::string> lignes(const std::string& texte)
 // The home place of a new program directory is Paris.
 TEST_F(CommandePageDuJour, ParisLe21Juin2024)
 {
-    const testing::Sortie s = lance({"2024-06-21", "--today", "2024-06-21", "--time", "15:10:20"});
+    const test_support::Sortie s =
+        lance({"2024-06-21", "--today", "2024-06-21", "--time", "15:10:20"});
     ASSERT_EQ(s.code, 0) << s.err;
     const auto l = lignes(s.out);
     ASSERT_GT(l.size(), 60u);
@@ -49,7 +49,7 @@ TEST_F(CommandePageDuJour, ParisLe21Juin2024)
 
 TEST_F(CommandePageDuJour, JerusalemEnIsrael)
 {
-    const testing::Sortie s =
+    const test_support::Sortie s =
         lance({"2024-10-17", "--place", "Jérusalem", "--today", "2024-10-17", "--time", "12:00",
                "--count", "2", "--girl", "--opinion", "Or Méïr"});
     ASSERT_EQ(s.code, 0) << s.err;
@@ -64,7 +64,7 @@ TEST_F(CommandePageDuJour, JerusalemEnIsrael)
 
 TEST_F(CommandePageDuJour, EntreesRefusees)
 {
-    testing::Sortie s = lance({"2024-02-30", "--time", "10:00"});
+    test_support::Sortie s = lance({"2024-02-30", "--time", "10:00"});
     EXPECT_EQ(s.code, 2);
     EXPECT_NE(s.err.find("Cette date civile est incorrecte"), std::string::npos);
     s = lance({"2024-06-21", "--time", "25:00"});

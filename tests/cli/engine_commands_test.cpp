@@ -11,8 +11,8 @@ namespace orvane::cli
 namespace
 {
 
-using testing::lance;
-using Resultat = testing::Sortie;
+using test_support::lance;
+using Resultat = test_support::Sortie;
 
 TEST(CommandeConvert, DatesCivilesEnTsv)
 {

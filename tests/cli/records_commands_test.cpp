@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-
 namespace orvane::cli
 {
 namespace
 {
 
-using testing::lance;
-using Resultat = testing::Sortie;
+using test_support::lance;
+using Resultat = test_support::Sortie;
 
 // 1 Tichri 5785 is Thursday 3 October 2024: an anniversary on "today" is
 // the first of the list and is not marked past.

@@ -5,19 +5,18 @@
 
 #include <gtest/gtest.h>
 
-
 namespace orvane::cli
 {
 namespace
 {
 
-class CommandeZmanim : public testing::DansUnRepertoireNeuf
+class CommandeZmanim : public test_support::DansUnRepertoireNeuf
 {
 protected:
-    static testing::Sortie lance(std::vector<std::string> args)
+    static test_support::Sortie lance(std::vector<std::string> args)
     {
         args.insert(args.begin(), "zmanim");
-        return testing::lance(args);
+        return test_support::lance(args);
     }
 };
 
@@ -36,7 +35,7 @@ std::string ligne_tsv(const std::string& sortie, const std::string& date, const 
 // Paris on 21 June 2024, summer time from the table of France.
 TEST_F(CommandeZmanim, ParisAuSolsticeEnTexte)
 {
-    const testing::Sortie s = lance({"--place", "PARIS (75)", "--date", "2024-06-21"});
+    const test_support::Sortie s = lance({"--place", "PARIS (75)", "--date", "2024-06-21"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("HORAIRES DU JOUR Vendredi 21 Juin 2024 ( selon l'avis du Beth Din "
                          "(France) )"),
@@ -51,7 +50,7 @@ TEST_F(CommandeZmanim, ParisAuSolsticeEnTexte)
 
 TEST_F(CommandeZmanim, UneLigneParJourEtParCreneau)
 {
-    const testing::Sortie s =
+    const test_support::Sortie s =
         lance({"--lat", "48°52N", "--lon", "2°20E", "--zone", "+1", "--country", "France", "--date",
                "2024-06-21", "--to", "2024-06-23", "--format", "tsv"});
     ASSERT_EQ(s.code, 0) << s.err;
@@ -69,8 +68,8 @@ TEST_F(CommandeZmanim, UneLigneParJourEtParCreneau)
 
 TEST_F(CommandeZmanim, HeureDEteForceeEtSecondes)
 {
-    const testing::Sortie hiver = lance({"--place", "PARIS (75)", "--date", "2024-06-21", "--dst",
-                                         "0", "--format", "tsv", "--seconds"});
+    const test_support::Sortie hiver = lance({"--place", "PARIS (75)", "--date", "2024-06-21",
+                                              "--dst", "0", "--format", "tsv", "--seconds"});
     ASSERT_EQ(hiver.code, 0) << hiver.err;
     const std::string lever = ligne_tsv(hiver.out, "2024-06-21", "heureL");
     EXPECT_EQ(lever.substr(0, 3), "04:");
@@ -82,7 +81,7 @@ TEST_F(CommandeZmanim, HeureDEteForceeEtSecondes)
 // Jerusalem in winter: the Sabbath begins 40 minutes before sunset.
 TEST_F(CommandeZmanim, JerusalemQuaranteMinutes)
 {
-    const testing::Sortie s =
+    const test_support::Sortie s =
         lance({"--place", "Jérusalem", "--date", "2024-12-20", "--opinion", "Or Méïr"});
     ASSERT_EQ(s.code, 0) << s.err;
     const auto heure = [&](const std::string& nom) {
@@ -100,7 +99,7 @@ TEST_F(CommandeZmanim, JerusalemQuaranteMinutes)
 
 TEST_F(CommandeZmanim, BureauDesLongitudesSansCrepusculeAstronomique)
 {
-    const testing::Sortie s = lance(
+    const test_support::Sortie s = lance(
         {"--place", "PARIS (75)", "--date", "2024-06-21", "--opinion", "Bureau des Longitudes"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("Crépuscule astronom.  (lever) --\n"), std::string::npos) << s.out;
@@ -110,7 +109,7 @@ TEST_F(CommandeZmanim, BureauDesLongitudesSansCrepusculeAstronomique)
 
 TEST_F(CommandeZmanim, JourPolaire)
 {
-    const testing::Sortie s = lance(
+    const test_support::Sortie s = lance(
         {"--lat", "70°N", "--lon", "25°E", "--zone", "+1", "--date", "2024-06-21", "--dst", "1"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_NE(s.out.find("Le soleil est toujours au-dessus de l'horizon"), std::string::npos);
@@ -118,7 +117,7 @@ TEST_F(CommandeZmanim, JourPolaire)
 
 TEST_F(CommandeZmanim, EntreesRefusees)
 {
-    testing::Sortie s = lance({"--place", "Atlantide", "--date", "2024-06-21"});
+    test_support::Sortie s = lance({"--place", "Atlantide", "--date", "2024-06-21"});
     EXPECT_EQ(s.code, 2);
     EXPECT_NE(s.err.find("Ville inconnue : Atlantide"), std::string::npos) << s.err;
 

@@ -9,8 +9,10 @@
 #include <fstream>
 #include <sstream>
 
-namespace orvane::engine {
-namespace {
+namespace orvane::engine
+{
+namespace
+{
 
 struct Ligne {
     int annee_civile, mois_civil, jour_civil, jour_semaine, annee_hebr, mois_hebr, jour_hebr;

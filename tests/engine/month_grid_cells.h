@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace orvane::engine::testing
+namespace orvane::engine::test_support
 {
 
 struct JourPlace {
@@ -27,4 +27,4 @@ inline std::vector<JourPlace> jours_places(const GrilleMois& g)
     return jours;
 }
 
-} // namespace orvane::engine::testing
+} // namespace orvane::engine::test_support

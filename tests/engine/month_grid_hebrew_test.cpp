@@ -22,8 +22,8 @@ using platform::FixedClock;
 // Thursday 3 October 2024 is 1 Tichri 5785.
 const FixedClock horloge({2024, 10, 3});
 
-using testing::JourPlace;
-using testing::jours_places;
+using test_support::JourPlace;
+using test_support::jours_places;
 
 // --- Hebrew grid -------------------------------------------------------------
 

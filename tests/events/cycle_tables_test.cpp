@@ -157,7 +157,7 @@ TEST(BirkatHalevana, Tables)
 
 TEST(FichiersCiop, CreesDansLeurDossier)
 {
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     CalendarEngine e;
     ChoixLevana choix;
     choix.options.heure_ete = ete_france;

@@ -89,7 +89,7 @@ TEST(SoixanteEtUneSeries, RechercheEtFichier)
     const auto arrete = calcule_61_series(e, [&](int, int, int) { return ++appels < 3; });
     EXPECT_TRUE(arrete.empty());
 
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     int dernier = 0;
     const Series s = lit_ou_calcule_series(e, dir.path(), [&](int pourcent, int, int) {
         dernier = pourcent;

@@ -30,7 +30,7 @@ namespace
 
 using Lignes = std::vector<std::string>;
 
-class FenetresEvenements : public testing::TestAvecQt
+class FenetresEvenements : public test_support::TestAvecQt
 {
 protected:
     void SetUp() override
@@ -68,7 +68,7 @@ protected:
         return r;
     }
 
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     std::unique_ptr<shell::AppContext> ctx;
     std::vector<std::filesystem::path> propositions;
     std::vector<std::string> erreurs;

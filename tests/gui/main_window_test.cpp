@@ -36,10 +36,10 @@ namespace
 namespace fs = std::filesystem;
 using Lignes = std::vector<std::string>;
 
-class FenetrePrincipale : public testing::TestAvecQt
+class FenetrePrincipale : public test_support::TestAvecQt
 {
 protected:
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     platform::FixedClock* horloge = nullptr;
     std::unique_ptr<shell::AppContext> ctx;
     std::unique_ptr<TFMainForm> f;

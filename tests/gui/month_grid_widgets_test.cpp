@@ -21,7 +21,7 @@ namespace
 // Thursday 3 October 2024 is 1 Tichri 5785.
 const platform::FixedClock horloge({2024, 10, 3});
 
-class GrillesMois : public testing::TestAvecQt
+class GrillesMois : public test_support::TestAvecQt
 {
 protected:
     /// Clicks the middle of a cell.

@@ -23,10 +23,10 @@ namespace
 
 using Lignes = std::vector<std::string>;
 
-class FenetreLieux : public testing::TestAvecQt
+class FenetreLieux : public test_support::TestAvecQt
 {
 protected:
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     const Lignes depart = {"AGEN (47)\t\tFrance\t44°12'N\t00°37'E\t+1",
                            "Anvers\tBelgique\t51°13'N\t04°24'E\t+1",
                            "Jérusalem\t\tIsraël\t31°46'N\t35°13'E\t+2\tcapitale"};

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orvane::gui::testing
+namespace orvane::gui::test_support
 {
 
 inline void assure_application_qt()
@@ -29,4 +29,4 @@ protected:
     static void SetUpTestSuite() { assure_application_qt(); }
 };
 
-} // namespace orvane::gui::testing
+} // namespace orvane::gui::test_support

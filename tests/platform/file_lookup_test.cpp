@@ -9,7 +9,7 @@ namespace orvane::platform
 namespace
 {
 
-using testing::TemporaryDirectory;
+using test_support::TemporaryDirectory;
 namespace fs = std::filesystem;
 
 TEST(LookupIgnoringCase, FindsTheExistingSpelling)

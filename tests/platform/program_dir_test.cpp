@@ -14,7 +14,7 @@ namespace orvane::platform
 namespace
 {
 
-using testing::TemporaryDirectory;
+using test_support::TemporaryDirectory;
 namespace fs = std::filesystem;
 using Paths = std::vector<fs::path>;
 

@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-namespace orvane::platform::testing
+namespace orvane::platform::test_support
 {
 
 class TemporaryDirectory
@@ -53,4 +53,4 @@ private:
     std::filesystem::path path_;
 };
 
-} // namespace orvane::platform::testing
+} // namespace orvane::platform::test_support

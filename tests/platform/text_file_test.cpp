@@ -11,7 +11,7 @@ namespace orvane::platform
 namespace
 {
 
-using testing::TemporaryDirectory;
+using test_support::TemporaryDirectory;
 using Lines = std::vector<std::string>;
 
 TEST(SplitLines, AcceptsLfAndCrLf)

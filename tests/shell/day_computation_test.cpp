@@ -18,13 +18,13 @@ namespace
 
 namespace fs = std::filesystem;
 
-const Place paris{"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"};
-const Place jerusalem{"Jérusalem", "Israël", "31°46'N", "35°13'E", "+2"};
+const places::Place paris{"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"};
+const places::Place jerusalem{"Jérusalem", "Israël", "31°46'N", "35°13'E", "+2"};
 
 class CalculDuJour : public ::testing::Test
 {
 protected:
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
 
     void SetUp() override
     {
@@ -33,8 +33,8 @@ protected:
         }
     }
 
-    JourCalcule calcule(engine::DateCivile d, const Place& lieu = paris, bool diaspora = true,
-                        std::string opinion = "Beth Din (France)")
+    JourCalcule calcule(engine::DateCivile d, const places::Place& lieu = paris,
+                        bool diaspora = true, std::string opinion = "Beth Din (France)")
     {
         DemandeJourAccueil demande;
         demande.date = d;
@@ -124,7 +124,7 @@ TEST_F(CalculDuJour, JerusalemQuaranteMinutes)
 
 TEST_F(CalculDuJour, SansVilleRienNEstCalcule)
 {
-    const JourCalcule j = calcule({2024, 6, 21}, Place{"", "France", "", "", ""});
+    const JourCalcule j = calcule({2024, 6, 21}, places::Place{"", "France", "", "", ""});
     EXPECT_FALSE(j.avec_ville);
     EXPECT_FALSE(j.a_des_horaires());
     EXPECT_TRUE(j.lignes.empty());
@@ -133,7 +133,7 @@ TEST_F(CalculDuJour, SansVilleRienNEstCalcule)
 
 TEST_F(CalculDuJour, LatitudeRefusee)
 {
-    Place mauvais = paris;
+    places::Place mauvais = paris;
     mauvais.latitude = "48°52'X";
     const JourCalcule j = calcule({2024, 6, 21}, mauvais);
     EXPECT_TRUE(j.refuse);
@@ -143,7 +143,7 @@ TEST_F(CalculDuJour, LatitudeRefusee)
 
 TEST_F(CalculDuJour, JourPolaire)
 {
-    const Place tromso{"Tromsø", "Norvège", "69°39'N", "18°57'E", "+1"};
+    const places::Place tromso{"Tromsø", "Norvège", "69°39'N", "18°57'E", "+1"};
     const JourCalcule j = calcule({2024, 6, 21}, tromso);
     EXPECT_TRUE(j.polaire);
     EXPECT_EQ(j.message, "Le soleil est toujours au-dessus de l'horizon");

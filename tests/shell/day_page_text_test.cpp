@@ -112,7 +112,7 @@ TEST(PageDuJour, JourSpecialBatMitsvaEtIsrael)
 // " (en Israël) ", and every heading stays within its width.
 TEST(PageDuJour, PageCompleteEnIsrael)
 {
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     DemandePageAccueil d;
     d.jour.date = {2024, 10, 17}; // 15 Tichri 5785, Soukot
     d.jour.lieu = {"Jérusalem", "Israël", "31°46'N", "35°13'E", "+2"};

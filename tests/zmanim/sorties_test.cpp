@@ -6,7 +6,6 @@
 #include "platform/temporary_directory.h"
 #include "platform/text_file.h"
 #include "zmanim/libelles.h"
-#include "zmanim/opinion_accueil.h"
 #include "zmanim/trace.h"
 
 #include <gtest/gtest.h>
@@ -139,7 +138,7 @@ TEST(Sorties, LigneDecimale)
 
 TEST(Sorties, FichierTrace)
 {
-    platform::testing::TemporaryDirectory dir;
+    platform::test_support::TemporaryDirectory dir;
     FichierTrace fichier(dir.path() / fichier_trace, 2024);
     ContexteCalcul c;
     Lignes lignes;
@@ -204,24 +203,6 @@ TEST(Sorties, ListeDuJour)
     EXPECT_EQ(l[17].heure, "01:21");
     EXPECT_EQ(liste_du_jour(j, false, true)[2].heure, "05:47:00");
     EXPECT_EQ(liste_du_jour(j, true, false).size(), 11u);
-}
-
-// The opinion chosen for the day page keeps the places file in use in the
-// home place file, so that the next start loads the same list.
-TEST(OpinionAccueil, LeFichierDesLieuxEstGarde)
-{
-    platform::testing::TemporaryDirectory dir;
-    shell::LieuAccueil accueil;
-    accueil.lieu = {"PARIS (75)", "France", "48°52'N", "02°20'E", "1"};
-    accueil.opinion = "Beth Din (France)";
-    accueil.correction = "1";
-    accueil.fichier_lieux = "lieu_all.cal";
-    ZmanimSettings r;
-    enregistre_opinion_accueil(dir.path(), accueil, "Or Méïr", r);
-    EXPECT_EQ(r.opinion_accueil, "Or Méïr");
-    const std::vector<std::string> l = platform::read_lines(dir.path() / "lieu_acc.cal");
-    ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(l[0], "PARIS (75)\tFrance\t48°52'N\t02°20'E\t1\tOr Méïr\t1\tlieu_all.cal\t");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "events/festivals/festivals_text.h"
 #include "platform/file_error.h"
-#include "shell/core/startup.h"
+#include "shell/startup.h"
 
 #include <QSpinBox>
 

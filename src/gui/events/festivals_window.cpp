@@ -9,13 +9,13 @@
 #include "gui/common/fonts.h"
 #include "gui/common/linked_years.h"
 #include "gui/common/result_area.h"
+#include "places/dst.h"
 #include "platform/file_error.h"
 #include "platform/file_lookup.h"
 #include "platform/program_dir.h"
 #include "platform/text_file.h"
 #include "shell/app_context.h"
-#include "shell/core/dst.h"
-#include "shell/core/startup.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -56,8 +56,9 @@ events::HeureEteFrance heure_ete_france(const std::filesystem::path& repertoire)
 {
     return [repertoire](engine::DateCivile d) {
         try {
-            return shell::correction_ete_du_jour(repertoire, "France", shell::mode_avec_changement,
-                                                 d.jour, d.mois, d.annee, std::nullopt) >= 1;
+            return places::correction_ete_du_jour(repertoire, "France",
+                                                  config::mode_avec_changement, d.jour, d.mois,
+                                                  d.annee, std::nullopt) >= 1;
         } catch (const std::exception&) {
             return false; // no table: winter time
         }

@@ -10,7 +10,7 @@
 #include "platform/file_lookup.h"
 #include "platform/text_file.h"
 #include "shell/app_context.h"
-#include "shell/core/startup.h"
+#include "shell/startup.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

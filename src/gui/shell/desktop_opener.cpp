@@ -1,6 +1,6 @@
 #include "gui/shell/desktop_opener.h"
 
-#include "shell/core/startup.h"
+#include "shell/startup.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -7,10 +7,10 @@
 #include "gui/common/result_area.h"
 #include "gui/shell/day_pictures.h"
 #include "gui/shell/main_window.h"
+#include "places/dst_texts.h"
+#include "places/home_place.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
-#include "shell/core/dst_texts.h"
-#include "shell/core/home_place.h"
 #include "shell/day/day_labels.h"
 #include "shell/day/next_moment.h"
 #include "shell/main_form/clock_line.h"
@@ -184,7 +184,7 @@ void TFMainForm::calcule_jour()
         }
         return;
     }
-    if (page_.jour.a_des_horaires() && shell::lieu_enregistrable(ctx_.lieu_courant)) {
+    if (page_.jour.a_des_horaires() && places::lieu_enregistrable(ctx_.lieu_courant)) {
         sauve_lieu_accueil();
     }
 }
@@ -211,9 +211,9 @@ void TFMainForm::affiche_jour()
     Memo11->affiche(j.durees);
     if (j.horaires.annee_ete.trouve()) {
         const bool ete = j.horaires.correction_ete != 0;
-        Label44->setText(qs(shell::texte_etiquette_table(ete)));
+        Label44->setText(qs(places::texte_etiquette_table(ete)));
     }
-    Label44->setToolTip(qs(shell::bulle_etiquette(j.horaires.annee_ete.trouve()))
+    Label44->setToolTip(qs(places::bulle_etiquette(j.horaires.annee_ete.trouve()))
                             .replace(QLatin1Char('\r'), QLatin1Char('\n')));
     // The correction of the day shows in its box and its buttons.
     garde_correction_ = true;
@@ -311,13 +311,13 @@ void TFMainForm::affiche_etoiles()
 
 void TFMainForm::sauve_lieu_accueil()
 {
-    shell::LieuAccueil a;
+    places::LieuAccueil a;
     a.lieu = ctx_.lieu_courant;
     a.opinion = Label40->text().toStdString();
     a.correction = shell::texte_correction(page_.jour.horaires.correction_ete);
     a.fichier_lieux = fichier_lieux_;
     try {
-        shell::ecrit_lieu_accueil(ctx_.repertoire, a);
+        places::ecrit_lieu_accueil(ctx_.repertoire, a);
         ctx_.lieux.accueil = a;
     } catch (const platform::FileError& e) {
         montre_erreur_fichier(e);

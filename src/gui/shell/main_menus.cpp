@@ -5,9 +5,9 @@
 #include "gui/shell/desktop_opener.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/places_editor_window.h"
+#include "places/dst.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
-#include "shell/core/dst.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +24,7 @@ namespace
 {
 
 constexpr std::array<std::string_view, 3> modes_horaires = {
-    shell::mode_avec_changement, shell::mode_hiver_toute_l_annee, shell::mode_ete_toute_l_annee};
+    config::mode_avec_changement, config::mode_hiver_toute_l_annee, config::mode_ete_toute_l_annee};
 
 QAction* entree(QMenu* m, const QString& texte, const char* nom)
 {
@@ -98,7 +98,7 @@ void TFMainForm::cree_menu_aide()
 
 void TFMainForm::coche_modes_horaires()
 {
-    const shell::CochesModeHoraire& c = ctx_.options.coches;
+    const config::CochesModeHoraire& c = ctx_.options.coches;
     menus_modes_[0]->setChecked(c.avec_changement);
     menus_modes_[1]->setChecked(c.hiver);
     menus_modes_[2]->setChecked(c.ete);
@@ -107,7 +107,7 @@ void TFMainForm::coche_modes_horaires()
 void TFMainForm::choisit_mode_horaire(std::string_view mode)
 {
     try {
-        if (shell::change_mode_horaire(ctx_.repertoire, ctx_.options, mode, dialogues_.confirme)) {
+        if (config::change_mode_horaire(ctx_.repertoire, ctx_.options, mode, dialogues_.confirme)) {
             titre_fenetre();
             calcule_jour();
         }

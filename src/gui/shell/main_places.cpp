@@ -3,10 +3,10 @@
 // file and the Diaspora / Israel buttons.
 #include "gui/common/fonts.h"
 #include "gui/shell/main_window.h"
+#include "places/dst_texts.h"
+#include "places/places.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
-#include "shell/core/dst_texts.h"
-#include "shell/core/places.h"
 #include "shell/day/day_page_text.h"
 
 #include <QButtonGroup>
@@ -155,9 +155,9 @@ void TFMainForm::connecte_lieu()
 
 void TFMainForm::remplit_lieux()
 {
-    ctx_.lieux = shell::charge_lieux(ctx_.repertoire);
+    ctx_.lieux = places::charge_lieux(ctx_.repertoire);
     fichier_lieux_ = ctx_.lieux.fichier_lieux;
-    const bool long_fichier = fichier_lieux_ == shell::fichier_lieux_long;
+    const bool long_fichier = fichier_lieux_ == places::fichier_lieux_long;
     case_1300_->setChecked(!long_fichier);
     case_13000_->setChecked(long_fichier);
     ComboBox1->clear();
@@ -172,7 +172,7 @@ void TFMainForm::remplit_lieux()
 
 void TFMainForm::applique_lieu_accueil()
 {
-    const shell::LieuAccueil& a = ctx_.lieux.accueil;
+    const places::LieuAccueil& a = ctx_.lieux.accueil;
     ctx_.lieu_courant = a.lieu;
     ctx_.lieu_accueil = a.lieu;
     ComboBox1->setCurrentText(QString::fromStdString(a.lieu.pays));
@@ -187,14 +187,14 @@ void TFMainForm::applique_lieu_accueil()
 void TFMainForm::ComboBox1Change(const QString& pays_q)
 {
     const std::string pays = pays_q.toStdString();
-    const shell::ChoixPays choix = shell::choix_pays(ctx_.lieux.listes, pays);
+    const places::ChoixPays choix = places::choix_pays(ctx_.lieux.listes, pays);
     ComboBox2->clear();
     for (const std::string& v : choix.villes) {
         ComboBox2->addItem(QString::fromStdString(v));
     }
     ComboBox2->setCurrentIndex(-1);
-    choisit_diaspora(!shell::est_israel(pays), true);
-    ctx_.lieu_courant = shell::Place{"", pays, "", "", ""};
+    choisit_diaspora(!places::est_israel(pays), true);
+    ctx_.lieu_courant = places::Place{"", pays, "", "", ""};
     for (QLineEdit* e : {Edit1, Edit2, Edit3}) {
         e->clear();
     }
@@ -204,8 +204,8 @@ void TFMainForm::ComboBox1Change(const QString& pays_q)
 void TFMainForm::ComboBox2Change(const QString& ville_q)
 {
     const std::string ville = ville_q.toStdString();
-    const std::optional<shell::Place> lieu =
-        shell::choix_ville(ctx_.lieux.listes, ville, ComboBox1->currentText().toStdString());
+    const std::optional<places::Place> lieu =
+        places::choix_ville(ctx_.lieux.listes, ville, ComboBox1->currentText().toStdString());
     if (!lieu) {
         return;
     }
@@ -218,13 +218,13 @@ void TFMainForm::ComboBox2Change(const QString& ville_q)
     Edit3->setText(QString::fromStdString(lieu->decalage));
     if (!lieu->latitude.empty() && !lieu->longitude.empty() && !lieu->decalage.empty()) {
         calcule_jour();
-        choisit_diaspora(!shell::est_israel(lieu->pays), true);
+        choisit_diaspora(!places::est_israel(lieu->pays), true);
     }
 }
 
 void TFMainForm::coordonnees_saisies()
 {
-    for (shell::Place* p : {&ctx_.lieu_courant, &ctx_.lieu_accueil}) {
+    for (places::Place* p : {&ctx_.lieu_courant, &ctx_.lieu_accueil}) {
         p->latitude = Edit1->text().toStdString();
         p->longitude = Edit2->text().toStdString();
         p->decalage = Edit3->text().toStdString();
@@ -266,7 +266,7 @@ void TFMainForm::choisit_fichier_lieux(bool long_fichier)
     case_1300_->setChecked(!long_fichier);
     case_13000_->setChecked(long_fichier);
     fichier_lieux_ =
-        std::string(long_fichier ? shell::fichier_lieux_long : shell::fichier_lieux_court);
+        std::string(long_fichier ? places::fichier_lieux_long : places::fichier_lieux_court);
     calcule_jour();
 }
 
@@ -282,7 +282,7 @@ void TFMainForm::choisit_diaspora(bool diaspora, bool par_l_utilisateur)
         return;
     }
     try {
-        shell::sauve_options(ctx_.repertoire, ctx_.options);
+        config::sauve_options(ctx_.repertoire, ctx_.options);
     } catch (const platform::FileError& e) {
         montre_erreur_fichier(e);
     }

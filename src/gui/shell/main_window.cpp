@@ -9,13 +9,13 @@
 #include "gui/shell/day_pictures.h"
 #include "gui/widgets/tg_calendar.h"
 #include "gui/widgets/th_calend.h"
+#include "places/dst_texts.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
-#include "shell/core/dst_texts.h"
-#include "shell/core/startup.h"
 #include "shell/main_form/caption.h"
 #include "shell/main_form/clock_line.h"
 #include "shell/main_form/main_panels.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -96,7 +96,7 @@ TFMainForm::TFMainForm(shell::AppContext& ctx, DialoguesPrincipaux dialogues, QW
     } catch (const platform::FileError& e) {
         dialogues_.erreur(e.what());
     }
-    fichier_lieux_ = std::string(shell::fichier_lieux_court);
+    fichier_lieux_ = std::string(places::fichier_lieux_court);
     cree_fenetre();
     cree_menus();
     applique_dates_du_jour();
@@ -281,7 +281,8 @@ void TFMainForm::premier_affichage()
     try {
         remplit_lieux();
         applique_lieu_accueil();
-        shell::lit_options_affichage(ctx_.repertoire, ctx_.options, ctx_.lieu_courant.pays);
+        config::lit_options_affichage(ctx_.repertoire, ctx_.options,
+                                      places::est_israel(ctx_.lieu_courant.pays));
     } catch (const platform::FileError& e) {
         montre_erreur_fichier(e);
     }
@@ -299,7 +300,7 @@ void TFMainForm::premier_affichage()
     anniversaires_suivants();
     page_prete_ = true;
     calcule_jour();
-    Label44->setText(qs(std::string(shell::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
+    Label44->setText(qs(std::string(places::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
     montre_retour();
     Timer1Timer(); // the clock shows at once, not a second later
     Timer1->start();
@@ -319,7 +320,7 @@ void TFMainForm::Timer1Timer()
         titre_fenetre();
         revient_aujourdhui();
         Label44->setText(
-            qs(std::string(shell::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
+            qs(std::string(places::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
     }
     boutons_correction();
 }

@@ -12,9 +12,9 @@
 // main_side.cpp.
 #pragma once
 
+#include "config/program_options.h"
 #include "gui/common/save_text.h"
 #include "gui/common/text_printer.h"
-#include "shell/core/program_options.h"
 #include "shell/day/day_page_contents.h"
 #include "shell/main_form/conversion_panel.h"
 
@@ -58,7 +58,7 @@ class ZoneResultat;
 
 /// The modal questions and messages of the window, replaced in tests.
 struct DialoguesPrincipaux {
-    shell::Confirmation confirme;                                // Yes / Cancel
+    platform::Confirmation confirme;                             // Yes / Cancel
     std::function<void(const std::string&)> erreur;              // error, OK
     std::function<void(const std::string&)> information;         // information, OK
     ChoixFichier choix_enregistrement;                           // the save dialog

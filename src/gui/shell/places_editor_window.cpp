@@ -1,8 +1,8 @@
 #include "gui/shell/places_editor_window.h"
 
+#include "places/places.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
-#include "shell/core/places.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,9 +18,9 @@ namespace orvane::gui
 namespace
 {
 
-constexpr shell::ColonneLieu colonnes[] = {
-    shell::ColonneLieu::ville, shell::ColonneLieu::pays, shell::ColonneLieu::latitude,
-    shell::ColonneLieu::longitude, shell::ColonneLieu::decalage};
+constexpr places::ColonneLieu colonnes[] = {
+    places::ColonneLieu::ville, places::ColonneLieu::pays, places::ColonneLieu::latitude,
+    places::ColonneLieu::longitude, places::ColonneLieu::decalage};
 
 /// A message of the program, its \r as line breaks.
 QString texte_boite(std::string_view texte)
@@ -29,7 +29,7 @@ QString texte_boite(std::string_view texte)
     return t.replace('\r', '\n');
 }
 
-QString cellule(const shell::Place& lieu, int colonne)
+QString cellule(const places::Place& lieu, int colonne)
 {
     const std::string* champs[] = {&lieu.ville, &lieu.pays, &lieu.latitude, &lieu.longitude,
                                    &lieu.decalage};
@@ -62,7 +62,7 @@ TFNLieux::TFNLieux(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt
     FormActivate();
 }
 
-void TFNLieux::set_dialogues(shell::Confirmation question, Message erreur, Message avertissement)
+void TFNLieux::set_dialogues(platform::Confirmation question, Message erreur, Message avertissement)
 {
     question_ = std::move(question);
     erreur_ = std::move(erreur);
@@ -105,17 +105,17 @@ void TFNLieux::cree_boutons()
         b[i]->setObjectName(textes[i].first);
         boutons->addWidget(b[i]);
     }
-    b[0]->setToolTip(texte_boite(shell::aide_nouvelle_ville));
+    b[0]->setToolTip(texte_boite(places::aide_nouvelle_ville));
     connect(b[0], &QPushButton::clicked, this, &TFNLieux::Button1Click);
     connect(b[1], &QPushButton::clicked, this, &TFNLieux::Button2Click);
     connect(b[2], &QPushButton::clicked, this, &TFNLieux::Button3Click);
     connect(b[3], &QPushButton::clicked, this, &QWidget::close);
     auto* aides = new QHBoxLayout;
     aides->addWidget(
-        cree_aide("Label1", "Cliquer ici pour aide pour les latitudes", shell::aide_latitude));
+        cree_aide("Label1", "Cliquer ici pour aide pour les latitudes", places::aide_latitude));
     aides->addWidget(
-        cree_aide("Label2", "Cliquer ici pour aide pour les longitudes", shell::aide_longitude));
-    aides->addWidget(cree_aide("Label3", "Cliquer ici pour aide pour les gmt", shell::aide_gmt));
+        cree_aide("Label2", "Cliquer ici pour aide pour les longitudes", places::aide_longitude));
+    aides->addWidget(cree_aide("Label3", "Cliquer ici pour aide pour les gmt", places::aide_gmt));
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addLayout(boutons);
     layout->addLayout(aides);
@@ -124,9 +124,9 @@ void TFNLieux::cree_boutons()
 void TFNLieux::FormActivate()
 {
     try {
-        editeur_ = shell::EditeurLieux::lit(ctx_.repertoire, ctx_.lieux.fichier_lieux.empty()
-                                                                 ? shell::fichier_lieux_court
-                                                                 : ctx_.lieux.fichier_lieux);
+        editeur_ = places::EditeurLieux::lit(ctx_.repertoire, ctx_.lieux.fichier_lieux.empty()
+                                                                  ? places::fichier_lieux_court
+                                                                  : ctx_.lieux.fichier_lieux);
     } catch (const platform::FileError& e) {
         erreur_(e.what());
         editeur_ = {};
@@ -174,7 +174,7 @@ void TFNLieux::Button1Click()
 
 void TFNLieux::Button2Click()
 {
-    if (editeur_.modifie() && question_(std::string(shell::message_lieux_modifies))) {
+    if (editeur_.modifie() && question_(std::string(places::message_lieux_modifies))) {
         ecrit_fichier();
     }
 }
@@ -185,8 +185,8 @@ void TFNLieux::Button3Click()
     if (r < 0 || r >= static_cast<int>(editeur_.rangees().size())) {
         return;
     }
-    const shell::Place& lieu = editeur_.rangees()[static_cast<std::size_t>(r)].lieu;
-    if (!question_(shell::message_suppression(lieu.ville, lieu.pays))) {
+    const places::Place& lieu = editeur_.rangees()[static_cast<std::size_t>(r)].lieu;
+    if (!question_(places::message_suppression(lieu.ville, lieu.pays))) {
         return;
     }
     editeur_.supprime(static_cast<std::size_t>(r));
@@ -202,7 +202,7 @@ bool TFNLieux::ecrit_fichier()
     }
     try {
         editeur_.ecrit_fichier(ctx_.repertoire, ctx_.lieux.fichier_lieux.empty()
-                                                    ? shell::fichier_lieux_court
+                                                    ? places::fichier_lieux_court
                                                     : ctx_.lieux.fichier_lieux);
     } catch (const platform::FileError& e) {
         erreur_(e.what());

@@ -2,8 +2,8 @@
 // grid, where the user adds and deletes cities.
 #pragma once
 
-#include "shell/core/places_editor.h"
-#include "shell/core/program_options.h"
+#include "config/program_options.h"
+#include "places/places_editor.h"
 
 #include <QWidget>
 
@@ -33,7 +33,7 @@ public:
     explicit TFNLieux(shell::AppContext& ctx, QWidget* parent = nullptr);
 
     /// Replaces the modal questions and messages (tests answer them).
-    void set_dialogues(shell::Confirmation question, Message erreur, Message avertissement);
+    void set_dialogues(platform::Confirmation question, Message erreur, Message avertissement);
 
     /// Reads the places file in use into the grid.
     void FormActivate();
@@ -54,8 +54,8 @@ private:
     void StringGrid1SetEditText(int rangee, int colonne);
 
     shell::AppContext& ctx_;
-    shell::EditeurLieux editeur_;
-    shell::Confirmation question_;
+    places::EditeurLieux editeur_;
+    platform::Confirmation question_;
     Message erreur_;
     Message avertissement_;
     bool remplissage_ = false;

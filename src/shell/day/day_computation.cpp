@@ -1,12 +1,12 @@
 #include "shell/day/day_computation.h"
 
+#include "config/config.h"
 #include "engine/calendar_engine.h"
 #include "engine/date_texts.h"
 #include "engine/date_validity.h"
 #include "engine/month_grid_civil.h"
 #include "engine/names.h"
 #include "platform/text.h"
-#include "shell/core/config.h"
 #include "shell/day/day_settings.h"
 #include "zmanim/horaires_jour.h"
 
@@ -16,7 +16,7 @@ namespace orvane::shell
 namespace
 {
 
-bool lieu_complet(const Place& l)
+bool lieu_complet(const places::Place& l)
 {
     return !l.ville.empty() && !l.latitude.empty() && !l.longitude.empty() && !l.decalage.empty();
 }
@@ -104,15 +104,16 @@ HorairesDate horaires_de_la_date(const std::filesystem::path& repertoire,
 {
     HorairesDate h;
     h.date = d;
-    h.annee_ete = lit_decaleur(repertoire, demande.lieu.pays, d.annee, demande.mode_horaire);
-    h.correction_ete = correction_pour_le_jour(h.annee_ete, demande.mode_horaire, d.jour, d.mois,
-                                               demande.correction_saisie);
+    h.annee_ete =
+        places::lit_decaleur(repertoire, demande.lieu.pays, d.annee, demande.mode_horaire);
+    h.correction_ete = places::correction_pour_le_jour(h.annee_ete, demande.mode_horaire, d.jour,
+                                                       d.mois, demande.correction_saisie);
     zmanim::ZmanimSettings reglages = reglages_page_du_jour(demande.opinion, demande.lieu);
     zmanim::ContexteCalcul contexte;
     contexte.mode_ete = zmanim::mode_ete_du_texte(demande.mode_horaire);
     contexte.vaudrel = demande.vaudrel;
     contexte.lit_cle_ciop = [&repertoire](std::string_view cle) {
-        return lit_cle(repertoire, fichier_config_ciop, cle);
+        return config::lit_cle(repertoire, config::fichier_config_ciop, cle);
     };
     zmanim::DemandeJour jour;
     jour.jour_semaine = engine::jour_semaine_civil(d.annee, d.mois, d.jour);

@@ -17,8 +17,8 @@
 #include "engine/month_grid_steps.h"
 #include "events/festivals/week_texts.h"
 #include "events/years/characteristics.h"
-#include "shell/core/dst.h"
-#include "shell/core/place.h"
+#include "places/dst.h"
+#include "places/place.h"
 #include "shell/day/day_kind.h"
 #include "shell/day/seasonal_hours.h"
 #include "shell/day/times_list.h"
@@ -35,10 +35,10 @@ namespace orvane::shell
 /// What the main window asks for.
 struct DemandeJourAccueil {
     engine::DateCivile date; // the date shown (years 100..9999)
-    Place lieu;              // the current place; no city: no times
+    places::Place lieu;      // the current place; no city: no times
     std::string opinion;     // the opinion of the day page (home place)
     bool diaspora = true;    // Diaspora or Israel rules
-    std::string mode_horaire{mode_avec_changement};
+    std::string mode_horaire{config::mode_avec_changement};
     bool vaudrel = false; // fixed Sabbath exit interval of the Beth Din de Paris
     /// The correction box of the window (the user's own value), used when
     /// no table gives the days of change.
@@ -49,7 +49,7 @@ struct DemandeJourAccueil {
 struct HorairesDate {
     engine::DateCivile date;
     double correction_ete = 0;
-    DstYear annee_ete;
+    places::DstYear annee_ete;
     zmanim::DayTimes jour;
 };
 

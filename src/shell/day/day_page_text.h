@@ -4,7 +4,7 @@
 // the place with the times of the day, and the important days of the year.
 #pragma once
 
-#include "shell/core/place.h"
+#include "places/place.h"
 
 #include <string>
 #include <vector>
@@ -33,7 +33,7 @@ struct ContenuPageDuJour {
     std::string ligne_chabbat_bar_mitsva;
     int annee_hebr = 0;
     std::vector<std::string> caracteristiques; // the characteristic lines
-    Place lieu;
+    places::Place lieu;
     double correction_ete = 0;
     int jour = 0; // civil day and month of the times
     int mois = 0;

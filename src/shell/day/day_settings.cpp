@@ -5,7 +5,7 @@
 namespace orvane::shell
 {
 
-zmanim::ZmanimSettings reglages_page_du_jour(std::string_view opinion, const Place& lieu)
+zmanim::ZmanimSettings reglages_page_du_jour(std::string_view opinion, const places::Place& lieu)
 {
     zmanim::ZmanimSettings r;
     r.arrondis_2930 = false;

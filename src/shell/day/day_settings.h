@@ -6,7 +6,7 @@
 // and restored around its computation.
 #pragma once
 
-#include "shell/core/place.h"
+#include "places/place.h"
 #include "zmanim/parametres.h"
 
 #include <string_view>
@@ -17,6 +17,6 @@ namespace orvane::shell
 /// The settings of the day page for the opinion of the home place and the
 /// place shown (the Tossefet: 18 minutes, 20 in Israel, 40 in Jerusalem).
 [[nodiscard]] zmanim::ZmanimSettings reglages_page_du_jour(std::string_view opinion,
-                                                           const Place& lieu);
+                                                           const places::Place& lieu);
 
 } // namespace orvane::shell

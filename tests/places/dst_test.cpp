@@ -1,0 +1,210 @@
+#include "places/angle.h"
+#include "places/dst.h"
+
+#include "platform/temporary_directory.h"
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::places
+{
+namespace
+{
+
+using platform::test_support::TemporaryDirectory;
+
+const std::vector<std::string> table_france = {
+    "Heure d'été\t3\t31\tdimanche\t2024\t1", "Heure d'hiver\t10\t27\tdimanche\t2024\t0", "",
+    "Heure d'été\t3\t30\tdimanche\t2025\t1", "Heure d'hiver\t10\t26\tdimanche\t2025\t0",
+};
+
+TEST(ChercheAnnee, PrendLesDeuxLignesDeLAnnee)
+{
+    const DstYear a = cherche_annee(table_france, 2025);
+    EXPECT_EQ(a, (DstYear{"30", "3", "2025", "1", "26", "10", "2025", "0"}));
+    EXPECT_TRUE(a.trouve());
+    EXPECT_EQ(cherche_annee(table_france, 2026), DstYear{});
+    EXPECT_EQ(cherche_annee(table_france, 2026).statut, "Pas de fic");
+}
+
+TEST(EstEte, LesJoursDeChangementComptentEntiers)
+{
+    const DstYear a = cherche_annee(table_france, 2025);
+    EXPECT_FALSE(est_ete(a, 29, 3));
+    EXPECT_TRUE(est_ete(a, 30, 3));
+    EXPECT_TRUE(est_ete(a, 15, 7));
+    EXPECT_TRUE(est_ete(a, 25, 10));
+    EXPECT_FALSE(est_ete(a, 26, 10));
+    EXPECT_FALSE(est_ete(a, 1, 1));
+    EXPECT_FALSE(est_ete(a, 31, 12));
+    EXPECT_EQ(correction_du_jour(a, 30, 3), 1);
+    EXPECT_EQ(correction_du_jour(a, 26, 10), 0);
+}
+
+// Summer from the start to the end of the year: exactly the days between the
+// change days, counted over every day of the year.
+TEST(EstEte, NombreDeJoursDEteDeLAnnee)
+{
+    const DstYear a = cherche_annee(table_france, 2025);
+    const int longueurs[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int ete = 0;
+    for (int mois = 1; mois <= 12; ++mois) {
+        for (int jour = 1; jour <= longueurs[mois - 1]; ++jour) {
+            ete += est_ete(a, jour, mois) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(ete, 210); // 30 March to 25 October
+}
+
+// In Santiago or Sydney summer time starts in the spring of the south and ends
+// in the autumn: start after end in the civil year.
+TEST(EstEte, HemisphereSud)
+{
+    const std::vector<std::string> chili = {
+        "Fin heure d'été\t4\t6\tdimanche\t2025\t0",
+        "Heure d'été\t9\t7\tdimanche\t2025\t1",
+    };
+    const DstYear a = cherche_annee(chili, 2025);
+    ASSERT_TRUE(a.trouve());
+    EXPECT_TRUE(est_ete(a, 1, 1));
+    EXPECT_TRUE(est_ete(a, 5, 4));
+    EXPECT_FALSE(est_ete(a, 6, 4));
+    EXPECT_FALSE(est_ete(a, 15, 6));
+    EXPECT_FALSE(est_ete(a, 6, 9));
+    EXPECT_TRUE(est_ete(a, 7, 9));
+    EXPECT_TRUE(est_ete(a, 31, 12));
+}
+
+TEST(ChercheAnnee, LaFinAvantLeDebutDansLeFichierEstTrouvee)
+{
+    const std::vector<std::string> lignes = {
+        "Heure d'hiver\t10\t26\tdimanche\t2025\t0",
+        "Heure d'été\t3\t30\tdimanche\t2025\t1",
+    };
+    EXPECT_EQ(cherche_annee(lignes, 2025), cherche_annee(table_france, 2025));
+}
+
+TEST(ChercheAnnee, UnDebutEnDoubleNeCachePasLaFin)
+{
+    const std::vector<std::string> lignes = {
+        "Heure d'été\t3\t30\tdimanche\t2025\t1",
+        "Heure d'été (copie)\t3\t29\tsamedi\t2025\t1",
+        "Heure d'hiver\t10\t26\tdimanche\t2025\t0",
+    };
+    EXPECT_EQ(cherche_annee(lignes, 2025), cherche_annee(table_france, 2025));
+}
+
+TEST(ChercheAnnee, UneAnneeIlliibleEstSautee)
+{
+    const std::vector<std::string> lignes = {
+        "Heure d'été\t3\t31\tdimanche\tdeux mille\t1",
+        "ligne sans tabulation",
+        "Heure d'été\t3\t30\tdimanche\t2025\t1",
+        "Heure d'hiver\t10\t26\tdimanche\t2025\t0",
+    };
+    EXPECT_EQ(cherche_annee(lignes, 2025), cherche_annee(table_france, 2025));
+}
+
+TEST(ChercheAnnee, UneSeuleLigneDeLAnneeNeSuffitPas)
+{
+    EXPECT_EQ(cherche_annee({"Heure d'été\t3\t30\tdimanche\t2025\t1"}, 2025), DstYear{});
+    EXPECT_EQ(cherche_annee({"Heure d'hiver\t10\t26\tdimanche\t2025\t0"}, 2025), DstYear{});
+}
+
+TEST(ChercheAnnee, MarqueDUneAnneeSansChangement)
+{
+    const DstYear a = cherche_annee(
+        {"Pas de changement\t3\t \t-\t2030\t1", "Pas de changement\t10\t \t-\t2030\t0"}, 2030);
+    EXPECT_TRUE(a.sans_changement());
+    EXPECT_FALSE(a.trouve());
+    EXPECT_EQ(correction_pour_le_jour(a, config::mode_avec_changement, 1, 7, std::nullopt), 0.0);
+    EXPECT_EQ(correction_pour_le_jour(a, config::mode_avec_changement, 1, 7, 1.0), 1.0);
+}
+
+TEST(EstEte, UnJourIllisibleEstUneErreurDeConversion)
+{
+    const DstYear a = cherche_annee(
+        {"Heure d'été\t3\ttrente\tdimanche\t2025\t1", "Heure d'hiver\t10\t26\tdimanche\t2025\t0"},
+        2025);
+    EXPECT_THROW((void)est_ete(a, 1, 5), ErreurConversion);
+}
+
+class LitDecaleur : public ::testing::Test
+{
+protected:
+    TemporaryDirectory dir;
+    void SetUp() override { platform::write_lines(dir / "h_France.txt", table_france); }
+};
+
+TEST_F(LitDecaleur, TableDuPays)
+{
+    const DstYear a = lit_decaleur(dir.path(), "France", 2025, config::mode_avec_changement);
+    EXPECT_EQ(a.statut, "30");
+    EXPECT_EQ(a.jour_fin, "26");
+    EXPECT_EQ(lit_decaleur(dir.path(), "France", 1990, config::mode_avec_changement), DstYear{});
+}
+
+TEST_F(LitDecaleur, NomDuFichierSansEgardALaCasse)
+{
+    std::filesystem::rename(dir / "h_France.txt", dir / "H_FRANCE.TXT");
+    EXPECT_TRUE(lit_decaleur(dir.path(), "France", 2025, config::mode_avec_changement).trouve());
+}
+
+TEST_F(LitDecaleur, PaysSansTable)
+{
+    EXPECT_EQ(lit_decaleur(dir.path(), "Japon", 2025, config::mode_avec_changement), DstYear{});
+}
+
+TEST_F(LitDecaleur, PaysDeLaListeEuropeenneAvecLaTableDeFrance)
+{
+    platform::write_lines(dir / "H_europe.txt", {"Belgique", "", "Allemagne"});
+    // Belgium's own table, with other days, is not read.
+    platform::write_lines(dir / "h_Belgique.txt",
+                          {"Heure d'été\t4\t1\tx\t2025\t1", "Heure d'hiver\t9\t1\tx\t2025\t0"});
+    EXPECT_EQ(lit_decaleur(dir.path(), "Belgique", 2025, config::mode_avec_changement),
+              lit_decaleur(dir.path(), "France", 2025, config::mode_avec_changement));
+    EXPECT_EQ(pays_de_la_table(dir.path(), "Allemagne"), "France");
+    EXPECT_EQ(pays_de_la_table(dir.path(), "Israël"), "Israël");
+}
+
+TEST_F(LitDecaleur, LesModesDeToutelAnneeNeLisentPasLaTable)
+{
+    EXPECT_EQ(lit_decaleur(dir.path(), "France", 2025, config::mode_ete_toute_l_annee), DstYear{});
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "France", config::mode_ete_toute_l_annee, 1, 1, 2025, 0),
+        1);
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", config::mode_hiver_toute_l_annee, 1, 7,
+                                     2025, 1),
+              0);
+}
+
+TEST_F(LitDecaleur, CorrectionDuJourAvecChangement)
+{
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, 30, 3, 2025, 0),
+        1);
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, 29, 3, 2025, 1),
+        0);
+}
+
+// A year without table keeps the correction the user set with the buttons.
+TEST_F(LitDecaleur, SansLigneLaCorrectionManuelleEstGardee)
+{
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, 1, 7, 2090, 1),
+        1);
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, 1, 7, 2025, 1),
+        1);
+    EXPECT_EQ(
+        correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, 1, 7, 2025, 0),
+        0);
+    // Without a correction set by hand, winter time.
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, 1, 7, 2025,
+                                     std::nullopt),
+              0);
+}
+
+} // namespace
+} // namespace orvane::places
