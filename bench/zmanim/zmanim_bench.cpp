@@ -4,9 +4,9 @@
 
 #include "engine/civil_dates.h"
 #include "places/places.h"
-#include "zmanim/arrondi.h"
-#include "zmanim/horaires_jour.h"
-#include "zmanim/soleil.h"
+#include "zmanim/day/horaires_jour.h"
+#include "zmanim/format/arrondi.h"
+#include "zmanim/sun/soleil.h"
 
 #include <benchmark/benchmark.h>
 

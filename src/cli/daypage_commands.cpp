@@ -15,7 +15,7 @@
 #include "platform/program_dir.h"
 #include "shell/day/day_page_contents.h"
 #include "shell/main_form/clock_line.h"
-#include "zmanim/opinions.h"
+#include "zmanim/settings/opinions.h"
 
 #include <CLI/CLI.hpp>
 

@@ -16,11 +16,11 @@
 #include "places/places.h"
 #include "platform/file_error.h"
 #include "platform/text.h"
-#include "zmanim/horaires_jour.h"
-#include "zmanim/libelles.h"
-#include "zmanim/opinions.h"
-#include "zmanim/panneau_parametres.h"
-#include "zmanim/soleil.h"
+#include "zmanim/day/horaires_jour.h"
+#include "zmanim/format/libelles.h"
+#include "zmanim/settings/opinions.h"
+#include "zmanim/settings/panneau_parametres.h"
+#include "zmanim/sun/soleil.h"
 
 #include <CLI/CLI.hpp>
 

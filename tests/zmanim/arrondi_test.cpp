@@ -2,7 +2,7 @@
 // seconds, the carry of minutes and hours, the clock reduction, the grid
 // shift, the summer-time overrides and the lengths of time.
 
-#include "zmanim/arrondi.h"
+#include "zmanim/format/arrondi.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "jour_commun.h"
 #include "platform/text.h"
-#include "zmanim/opinions.h"
+#include "zmanim/settings/opinions.h"
 
 #include <gtest/gtest.h>
 

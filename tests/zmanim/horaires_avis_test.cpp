@@ -3,8 +3,8 @@
 // and the exit schedule of the Beth Din of Paris.
 
 #include "jour_commun.h"
-#include "zmanim/chabbat.h"
-#include "zmanim/opinions.h"
+#include "zmanim/day/chabbat.h"
+#include "zmanim/settings/opinions.h"
 
 #include <gtest/gtest.h>
 

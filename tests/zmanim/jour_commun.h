@@ -2,8 +2,8 @@
 // times read back as minutes.
 #pragma once
 
-#include "zmanim/horaires_jour.h"
-#include "zmanim/soleil.h"
+#include "zmanim/day/horaires_jour.h"
+#include "zmanim/sun/soleil.h"
 
 #include <cmath>
 #include <string>

@@ -2,11 +2,11 @@
 // Tossefet of a place, the coupling rules of the window's controls, the two
 // presets, the choice of an opinion and the typed angles.
 
-#include "zmanim/libelles.h"
-#include "zmanim/opinions.h"
-#include "zmanim/panneau_parametres.h"
-#include "zmanim/soleil.h"
-#include "zmanim/textes_parametres.h"
+#include "zmanim/format/libelles.h"
+#include "zmanim/settings/opinions.h"
+#include "zmanim/settings/panneau_parametres.h"
+#include "zmanim/settings/textes_parametres.h"
+#include "zmanim/sun/soleil.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // the Julian day count, and the shared values of the routine (sentinels,
 // reset of the offset).
 
-#include "zmanim/day_times.h"
-#include "zmanim/soleil.h"
+#include "zmanim/day/day_times.h"
+#include "zmanim/sun/soleil.h"
 
 #include <gtest/gtest.h>
 

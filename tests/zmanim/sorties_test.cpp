@@ -5,8 +5,8 @@
 #include "jour_commun.h"
 #include "platform/temporary_directory.h"
 #include "platform/text_file.h"
-#include "zmanim/libelles.h"
-#include "zmanim/trace.h"
+#include "zmanim/format/libelles.h"
+#include "zmanim/format/trace.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +97,6 @@ TEST(Sorties, TraceDesHeuresDuJour)
                                          "TSET OM",
                                          "TSET Chema"};
     EXPECT_EQ(journal.jours[0], om);
-    EXPECT_EQ(j.etiquette_trace, " ");
     EXPECT_NEAR(j.trace[0].locale, j.t_hatsot + 2, 1e-12);
 
     horaires_du_jour(demande(21, 6, "Maguen Abraham (pavé)", true), r, j, c);

@@ -8,7 +8,7 @@
 #include "engine/names.h"
 #include "platform/text.h"
 #include "shell/day/day_settings.h"
-#include "zmanim/horaires_jour.h"
+#include "zmanim/day/horaires_jour.h"
 
 namespace orvane::shell
 {

@@ -22,7 +22,7 @@
 #include "shell/day/day_kind.h"
 #include "shell/day/seasonal_hours.h"
 #include "shell/day/times_list.h"
-#include "zmanim/day_times.h"
+#include "zmanim/day/day_times.h"
 
 #include <filesystem>
 #include <optional>

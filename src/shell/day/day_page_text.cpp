@@ -2,7 +2,7 @@
 
 #include "engine/names.h"
 #include "platform/text.h"
-#include "zmanim/arrondi.h"
+#include "zmanim/format/arrondi.h"
 
 namespace orvane::shell
 {

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "places/place.h"
-#include "zmanim/parametres.h"
+#include "zmanim/settings/parametres.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include "shell/day/seasonal_hours.h"
 
 #include "platform/text.h"
-#include "zmanim/arrondi.h"
+#include "zmanim/format/arrondi.h"
 
 #include <cmath>
 

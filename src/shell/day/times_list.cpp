@@ -1,7 +1,7 @@
 #include "shell/day/times_list.h"
 
 #include "platform/text.h"
-#include "zmanim/libelles.h"
+#include "zmanim/format/libelles.h"
 
 #include <cmath>
 

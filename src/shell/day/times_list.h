@@ -6,7 +6,7 @@
 #pragma once
 
 #include "shell/day/day_kind.h"
-#include "zmanim/day_times.h"
+#include "zmanim/day/day_times.h"
 
 #include <optional>
 #include <string>

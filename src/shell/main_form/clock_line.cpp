@@ -1,7 +1,7 @@
 #include "shell/main_form/clock_line.h"
 
 #include "platform/text.h"
-#include "zmanim/arrondi.h"
+#include "zmanim/format/arrondi.h"
 
 #include <array>
 #include <cstdio>

@@ -12,8 +12,8 @@
 // flags before the slots.
 #pragma once
 
-#include "zmanim/arrondi.h"
-#include "zmanim/parametres.h"
+#include "zmanim/format/arrondi.h"
+#include "zmanim/settings/parametres.h"
 
 #include <array>
 #include <string>
@@ -131,23 +131,25 @@ public:
     TexteHoraire heureNV;        // beginning of the tenth hour
 
     // --- State of the computation --------------------------------------------
-    bool erreur_horaires = false;      // the inputs were refused
-    std::string message_erreur;        // French message of the refusal; empty when silent
-    bool jour_polaire = false;         // the sun does not cross the horizon that day
-    std::string message_polaire;       // "Le soleil est toujours au-dessus de l'horizon" ...
-    std::string soleil_decimal;        // sun's right ascension and declination at midday
-    std::string etiquette_trace = " "; // label of the time being traced, " " for none
-    std::vector<EntreeTrace> trace;    // the day's traced times
-    std::string ligne_decimale;        // the decimal-hours line of the day
+    bool erreur_horaires = false;   // the inputs were refused
+    std::string message_erreur;     // French message of the refusal; empty when silent
+    bool jour_polaire = false;      // the sun does not cross the horizon that day
+    std::string message_polaire;    // "Le soleil est toujours au-dessus de l'horizon" ...
+    std::string soleil_decimal;     // sun's right ascension and declination at midday
+    std::vector<EntreeTrace> trace; // the day's traced times, each with its label
+    std::string ligne_decimale;     // the decimal-hours line of the day
 
     /// The solar routine on the shared values: reads `sinus_hauteur` and
     /// `decalage_jd` (ignored when "Itération" is off), writes `heure_lever`
     /// and `heure_coucher` and resets `decalage_jd` to 0; when the sun does
     /// not cross the altitude, `heure_lever` becomes +500 or −500 and the two
-    /// other values are left as they were. With "Affiche en décimal", a trace
-    /// label set and `soleil_decimal` empty, the sun's coordinates fill it.
+    /// other values are left as they were. With "Affiche en décimal",
+    /// `coordonnees_du_soleil` (the day asks it of its midday evaluation) and
+    /// `soleil_decimal` empty, the sun's right ascension (hours, 0..24) and
+    /// declination (degrees) at the instant of evaluation fill it.
     void calcul_lever_coucher(int jour_civil, int mois_civil, int annee_civile, double lat,
-                              double lon, const ZmanimSettings& reglages);
+                              double lon, const ZmanimSettings& reglages,
+                              bool coordonnees_du_soleil = false);
 
     /// Copies the three texts of a written time into the slot named by
     /// `jeton` ("heureA", "heureTSE", "entree_chabbat", ...); a name that is

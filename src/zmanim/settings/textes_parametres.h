@@ -2,6 +2,8 @@
 // parameters, as the window shows them (\r breaks a hint into lines).
 #pragma once
 
+#include "zmanim/settings/parametres.h"
+
 #include <array>
 #include <string_view>
 
@@ -23,7 +25,7 @@ inline constexpr std::string_view legende_preset_bdl = "      au B d L      ";
 /// Limits of the Tossefet box, in minutes, and the value of its "déf" button.
 inline constexpr int tossefet_min = 4;
 inline constexpr int tossefet_max = 40;
-inline constexpr int tossefet_defaut = 18;
+inline constexpr int tossefet_defaut = tossefet_diaspora;
 
 inline constexpr std::string_view aide_secondes =
     "Résultats avec les secondes.\rIl n'y a pas d'arrondis à la minute.";

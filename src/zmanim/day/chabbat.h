@@ -7,7 +7,7 @@
 // 2012, a longest interval between the stars and the exit.
 #pragma once
 
-#include "zmanim/day_times.h"
+#include "zmanim/day/day_times.h"
 
 namespace orvane::zmanim
 {

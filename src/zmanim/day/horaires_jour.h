@@ -16,9 +16,9 @@
 //   // jour.heureL {"05", "47", "00"}, jour.heureC {"21", "58", "00"}
 #pragma once
 
-#include "zmanim/arrondi.h"
-#include "zmanim/day_times.h"
-#include "zmanim/parametres.h"
+#include "zmanim/day/day_times.h"
+#include "zmanim/format/arrondi.h"
+#include "zmanim/settings/parametres.h"
 
 #include <functional>
 #include <string>

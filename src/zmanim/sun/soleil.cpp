@@ -1,4 +1,4 @@
-#include "zmanim/soleil.h"
+#include "zmanim/sun/soleil.h"
 
 #include <cmath>
 
@@ -14,31 +14,41 @@ double entier(double x) noexcept
     return std::trunc(x);
 }
 
-/// An angle brought into 0..2π by whole turns, subtracting while above and
-/// then adding while below, as the theory reduces it.
-double reduit_tour(double angle) noexcept
-{
-    while (angle > deux_pi) {
-        angle -= deux_pi;
-    }
-    while (angle < 0) {
-        angle += deux_pi;
-    }
-    return angle;
-}
-
 constexpr double epoque_j2000 = 2451545;                  // 2000 January 1.5
 constexpr double annees_par_jour = 0.0027378507871321013; // 1/365.25
-constexpr double obliquite = 0.4091;                      // radians, fixed
-constexpr double sideral_vers_solaire = 0.9972696;
+constexpr double obliquite = 0.4091;                      // radians (23.44°), fixed
+constexpr double sideral_vers_solaire = 0.9972696;        // a sidereal day in solar days
+
+// The sun's mean longitude at J2000 (280.46°) and its rate, radians per
+// Julian year: one turn a tropical year, so a turn and 28″ in the Julian
+// year, 11 minutes longer.
+constexpr double longitude_moyenne_j2000 = 4.89496;
+constexpr double mouvement_moyen = 6.2833197;
+
+// The equation of centre, the gap between the true and the mean sun on the
+// Earth's ellipse: 1.915° times the sine of the mean anomaly (357.53° at
+// J2000, one anomalistic turn a year), and 0.020° times the sine of twice
+// it, with a phase and rate of its own.
+constexpr double centre_premier_terme = 0.03342;
+constexpr double anomalie_j2000 = 6.2401;
+constexpr double mouvement_anomalistique = 6.283076;
+constexpr double centre_second_terme = 0.00035;
+constexpr double phase_second_terme = 6.2;
+constexpr double mouvement_second_terme = 12.5662;
+
+/// Greenwich sidereal time at 0 h UT of J2000 (6 h 41 min), radians; it
+/// gains on the sun one turn a year, at the sun's mean rate.
+constexpr double sideral_0h_j2000 = 1.75337;
 
 /// Ecliptic longitude of the sun, radians in 0..2π, T in Julian years from
 /// J2000: mean longitude and a two-term equation of centre; the second term
 /// keeps its own phase and rate.
 double longitude_ecliptique(double t) noexcept
 {
-    const double lambda = (4.89496 + 6.2833197 * t) + 0.03342 * std::sin(6.2401 + 6.283076 * t) +
-                          0.00035 * std::sin(6.2 + 12.5662 * t);
+    const double lambda =
+        (longitude_moyenne_j2000 + mouvement_moyen * t) +
+        centre_premier_terme * std::sin(anomalie_j2000 + mouvement_anomalistique * t) +
+        centre_second_terme * std::sin(phase_second_terme + mouvement_second_terme * t);
     return reduit_tour(lambda);
 }
 
@@ -69,6 +79,22 @@ double heure_du_passage(double r, double theta0, double longitude) noexcept
 
 } // namespace
 
+double reduit_tour(double angle) noexcept
+{
+    while (angle > deux_pi) {
+        angle -= deux_pi;
+    }
+    while (angle < 0) {
+        angle += deux_pi;
+    }
+    return angle;
+}
+
+// Meeus, Astronomical Algorithms, chapter 7: 365.25 days to the Julian year;
+// 30.6001 days to the month counted from March (153 days in five months, a
+// hair over 30.6 so that whole months do not round down); b the Gregorian
+// correction of the century years; 1720995 Meeus's 1720994.5, which gives
+// 0 h, moved on half a day to noon.
 double jour_julien_midi(int jour, int mois, int annee) noexcept
 {
     const double y = mois > 2 ? annee : annee - 1;
@@ -112,7 +138,8 @@ PassagesSoleil passages_soleil(int jour, int mois, int annee, double latitude, d
     }
 
     const double jd0 = jd - 0.5 - decalage_jd; // 0 h UT of the date
-    const double theta0 = (jd0 - epoque_j2000) * 6.2833197 * annees_par_jour + 1.75337;
+    const double theta0 =
+        (jd0 - epoque_j2000) * mouvement_moyen * annees_par_jour + sideral_0h_j2000;
     p.lever = heure_du_passage(p.ascension_droite - h, theta0, longitude);
     p.coucher = heure_du_passage(p.ascension_droite + h, theta0, longitude);
     return p;
@@ -120,7 +147,7 @@ PassagesSoleil passages_soleil(int jour, int mois, int annee, double latitude, d
 
 double sinus_lever_coucher(double refraction, bool centre_soleil) noexcept
 {
-    const double minutes = centre_soleil ? refraction : refraction + 16;
+    const double minutes = centre_soleil ? refraction : refraction + demi_diametre_soleil;
     return -std::sin(minutes * radians_par_degre / 60);
 }
 

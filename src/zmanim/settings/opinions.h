@@ -74,10 +74,18 @@ struct AvisNormalise {
 /// kept as it is (and computed with the angles of "Or Méïr").
 [[nodiscard]] AvisNormalise normalise_opinion(std::string_view nom);
 
+/// Share of the day from sunrise to sunset by which dawn precedes sunrise
+/// and night follows sunset in "4MilsAN": one eighth.
+inline constexpr double proportion_4mils_an = 0.125;
+
+/// The same share in "5Mils": one sixth, kept at eight decimals as the
+/// tables print it. 1.0 / 6 would move the dawn of a 16-hour day by 0.4 ms,
+/// and with it a time lying on the edge of a rounded second.
+inline constexpr double proportion_5mils = 0.16666666;
+
 /// Proportion of the day that dawn precedes sunrise (and night follows
-/// sunset) in the "Mils" opinions: 0.125 for "4MilsAN" (four mils of 18
-/// minutes in a 12-hour day), 0.16666666 — eight decimals, as the tables
-/// always used — for "5Mils"; 0 for the others.
+/// sunset) in the "Mils" opinions: `proportion_4mils_an` for "4MilsAN",
+/// `proportion_5mils` for "5Mils"; 0 for the others.
 [[nodiscard]] double facteur_proportion(std::string_view nom_calcul) noexcept;
 
 } // namespace orvane::zmanim

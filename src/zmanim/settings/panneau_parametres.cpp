@@ -1,7 +1,7 @@
-#include "zmanim/panneau_parametres.h"
+#include "zmanim/settings/panneau_parametres.h"
 
 #include "places/angle.h"
-#include "zmanim/opinions.h"
+#include "zmanim/settings/opinions.h"
 
 #include <cmath>
 

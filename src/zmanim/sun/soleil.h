@@ -26,6 +26,10 @@ inline constexpr double radians_par_degre = pi / 180;
 inline constexpr double degres_par_radian = 180 / pi;
 inline constexpr double heures_par_radian = 12 / pi;
 
+/// Semi-diameter of the sun, arc-minutes: its upper limb touches the
+/// horizon that much before its centre.
+inline constexpr double demi_diametre_soleil = 16;
+
 /// Markers left in the morning crossing when there is none. +500: the sun
 /// stays above the altitude all day (polar day, or a white night for a
 /// depression angle); −500: it stays below (polar night). Any value beyond
@@ -56,6 +60,18 @@ struct PassagesSoleil {
     double ascension_droite = 0; // radians, not reduced to one turn
     double declinaison = 0;      // radians
 };
+
+/// An angle (radians) brought into 0..2π by whole turns, subtracting while
+/// above and then adding while below, as the theory reduces it.
+[[nodiscard]] double reduit_tour(double angle) noexcept;
+
+/// The evaluation offset of `passages_soleil` that puts the sun at the
+/// instant `heure_ut` (hours UT of the date): days from 12 h UT. Sunrise at
+/// 4 h UT gives −1/3 day.
+[[nodiscard]] constexpr double decalage_jd_de_l_heure(double heure_ut) noexcept
+{
+    return (heure_ut - 12) / 24;
+}
 
 /// Julian day at 12 h UT of a civil date, Gregorian correction applied to
 /// every date, as the routine counts it: January and February count as months

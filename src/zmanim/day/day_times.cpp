@@ -1,7 +1,7 @@
-#include "zmanim/day_times.h"
+#include "zmanim/day/day_times.h"
 
 #include "platform/text.h"
-#include "zmanim/soleil.h"
+#include "zmanim/sun/soleil.h"
 
 #include <cmath>
 
@@ -51,6 +51,9 @@ const DescriptionCreneau* cherche(std::string_view jeton)
     return nullptr;
 }
 
+constexpr double degres_par_heure = 15; // of right ascension: a turn in 24 hours
+constexpr std::size_t largeur_soleil_decimal = 100;
+
 /// The first 7 characters of the decimal text of a number.
 std::string sept_caracteres(double valeur)
 {
@@ -65,24 +68,20 @@ const std::array<DescriptionCreneau, 25>& creneaux()
 }
 
 void DayTimes::calcul_lever_coucher(int jour_civil, int mois_civil, int annee_civile, double lat,
-                                    double lon, const ZmanimSettings& reglages)
+                                    double lon, const ZmanimSettings& reglages,
+                                    bool coordonnees_du_soleil)
 {
     if (!reglages.iteration) {
         decalage_jd = 0;
     }
     const PassagesSoleil p =
         passages_soleil(jour_civil, mois_civil, annee_civile, lat, lon, sinus_hauteur, decalage_jd);
-    if (reglages.affiche_decimal && etiquette_trace != " " && soleil_decimal.empty()) {
-        double alpha = p.ascension_droite;
-        while (alpha > deux_pi) {
-            alpha -= deux_pi;
-        }
-        while (alpha < 0) {
-            alpha += deux_pi;
-        }
-        soleil_decimal = platform::left(sept_caracteres(alpha * degres_par_radian / 15) + "\t" +
-                                            sept_caracteres(p.declinaison * degres_par_radian),
-                                        100);
+    if (reglages.affiche_decimal && coordonnees_du_soleil && soleil_decimal.empty()) {
+        const double alpha = reduit_tour(p.ascension_droite);
+        soleil_decimal =
+            platform::left(sept_caracteres(alpha * degres_par_radian / degres_par_heure) + "\t" +
+                               sept_caracteres(p.declinaison * degres_par_radian),
+                           largeur_soleil_decimal);
     }
     switch (p.passage) {
     case Passage::toujours_au_dessus:

@@ -8,7 +8,7 @@
 //   21 Juin<TAB>13.9550<TAB>13h 57mn 0s<TAB>…
 #pragma once
 
-#include "zmanim/horaires_jour.h"
+#include "zmanim/day/horaires_jour.h"
 
 #include <filesystem>
 #include <string>

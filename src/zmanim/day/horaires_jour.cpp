@@ -1,12 +1,12 @@
-// The day's computation: preparation of the inputs, the first pass at 12 h
-// UT, and what follows the slots (decimal line, trace, table row).
-#include "zmanim/horaires_jour.h"
+// The day's computation: preparation of the inputs, the first pass with the
+// sun of 12 h UT, and what follows the slots (decimal line, trace, table row).
+#include "zmanim/day/horaires_jour.h"
 
 #include "engine/calendar_engine.h"
 #include "platform/text.h"
-#include "zmanim/calcul_jour.h"
-#include "zmanim/opinions.h"
-#include "zmanim/soleil.h"
+#include "zmanim/day/calcul_jour.h"
+#include "zmanim/settings/opinions.h"
+#include "zmanim/sun/soleil.h"
 
 #include <charconv>
 #include <cmath>
@@ -47,9 +47,19 @@ CalculJour::CalculJour(const DemandeJour& demande, ZmanimSettings& reglages, Day
 {
 }
 
+// Two passes over the day. The solar routine places the sun (its right
+// ascension and declination) at one instant and finds where it crosses an
+// altitude as if it stayed there all day; but in the hours between midday
+// and dawn or night the sun moves along the ecliptic, its right ascension by
+// about 1° a day (4 minutes of time) and its declination by up to 0.4° a day
+// around the equinoxes. The first pass evaluates the sun of 12 h UT and
+// keeps, for every altitude, the approximate instant of its crossing; the
+// second pass evaluates every event again with the sun of that instant
+// ("Itération"). Paris, 21 June 2024: sunrise at 3.808 h UT with the sun of
+// noon, 3.784 h UT (85 seconds earlier) with the sun of its own instant.
 void CalculJour::execute()
 {
-    if (!prepare() || !premier_passage() || !second_passage()) {
+    if (!prepare() || !premier_passage() || !evenements_du_jour()) {
         return;
     }
     avis_particuliers();
@@ -71,7 +81,6 @@ void CalculJour::commence_jour()
     j_.soleil_decimal.clear();
     j_.trace.clear();
     j_.ligne_decimale.clear();
-    j_.etiquette_trace = " ";
 }
 
 bool CalculJour::prepare()
@@ -165,17 +174,18 @@ bool CalculJour::premier_passage()
         declare_polaire();
         return false;
     }
-    j_.o_lever = (j_.heure_lever - 12) / 24;
-    j_.o_coucher = (j_.heure_coucher - 12) / 24;
+    j_.o_lever = decalage_jd_de_l_heure(j_.heure_lever);
+    j_.o_coucher = decalage_jd_de_l_heure(j_.heure_coucher);
     const double milieu = (j_.heure_lever + j_.heure_coucher) / 2;
 
-    j_.etiquette_trace = "HATSOT";
-    evalue(j_.angles.lever_coucher, (milieu - 12) / 24);
+    // The sun of midday also gives the coordinates of the decimal line.
+    constexpr bool coordonnees_du_soleil = true;
+    evalue(j_.angles.lever_coucher, decalage_jd_de_l_heure(milieu), coordonnees_du_soleil);
     // Evaluated at its own instant the sun may miss the horizon on the edge
     // of a polar season: the midpoint of the first pass stands in.
     j_.t_hatsot = est_marqueur(j_.heure_lever) ? milieu : (j_.heure_lever + j_.heure_coucher) / 2;
     ecrit(reglages_.mode_rav_rottenberg ? ModeArrondi::plus_tard : ModeArrondi::normal, j_.t_hatsot,
-          &DayTimes::heureH);
+          &DayTimes::heureH, "HATSOT");
 
     passe_angles_midi();
     return true;
@@ -200,7 +210,6 @@ void CalculJour::declare_polaire()
     j_.jour_polaire = true;
     j_.message_polaire = dessus ? "Le soleil est toujours au-dessus de l'horizon"
                                 : "Le soleil est toujours au-dessous de l'horizon";
-    j_.etiquette_trace = " ";
     if (ligne_) {
         contexte_.tableau->jour_polaire(j_);
     }

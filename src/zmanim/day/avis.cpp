@@ -1,12 +1,34 @@
 // The rules of the opinions, applied over the times of the angles, then the
 // times counted in seasonal hours from dawn to night.
-#include "zmanim/calcul_jour.h"
-#include "zmanim/opinions.h"
+#include "zmanim/day/calcul_jour.h"
+#include "zmanim/settings/opinions.h"
 
 #include <algorithm>
 
 namespace orvane::zmanim::detail
 {
+
+namespace
+{
+
+/// Tefillin of the "4MilsAN" and "5Mils" opinions: from 52 fixed minutes
+/// before sunrise, whatever the share of the day that sets their dawn.
+constexpr double tephilin_avant_lever_mils = 52.0 / 60;
+static_assert(tephilin_avant_lever_mils == 0.8666666666666667);
+
+/// Tefillin of "4MilsLC": 6 seasonal minutes after dawn.
+constexpr int minutes_tephilin_apres_aube_lc = 6;
+
+/// Tefillin of the paved Maguen Abraham: 20 minutes after dawn, written with
+/// eight decimals as its tables have always had them; 12 µs short of
+/// 20.0 / 60, which moves a time lying on the edge of a rounded second.
+constexpr double tephilin_apres_aube_pavee = 0.33333333;
+
+/// The seasonal hour of dawn to night when dawn comes after night (a white
+/// night for the angle of dawn but not for that of night): two hours.
+constexpr double heure_saison_de_repli = 2.0;
+
+} // namespace
 
 void CalculJour::avis_particuliers()
 {
@@ -53,21 +75,23 @@ void CalculJour::bureau_des_longitudes()
 void CalculJour::aube_nuit_proportionnelles(double facteur, bool heures_saisonnieres)
 {
     const double jour = j_.t_coucher - j_.t_lever;
-    const double ecart = heures_saisonnieres ? 1.2 * j_.heure_saison_lc : facteur * jour;
+    const double ecart =
+        heures_saisonnieres ? soixante_douze_minutes * j_.heure_saison_lc : facteur * jour;
 
     j_.t_aube = std::max(j_.t_lever - ecart, minuit_avant());
-    j_.etiquette_trace = heures_saisonnieres ? "AUBE LC" : "AUBE AN";
-    ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA);
+    ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA,
+          heures_saisonnieres ? "AUBE LC" : "AUBE AN");
 
     j_.t_nuit = std::min(j_.t_coucher + ecart, minuit_apres());
-    j_.etiquette_trace = heures_saisonnieres ? "NUIT LC" : "NUIT AN";
-    ecrit(ModeArrondi::plus_tard, j_.t_nuit, &DayTimes::heureN);
+    ecrit(ModeArrondi::plus_tard, j_.t_nuit, &DayTimes::heureN,
+          heures_saisonnieres ? "NUIT LC" : "NUIT AN");
 
-    const double tephilin = heures_saisonnieres ? j_.t_aube + j_.heure_saison_lc * 6 / 60
-                                                : j_.t_lever - 0.8666666666666667;
+    const double tephilin =
+        heures_saisonnieres ? j_.t_aube + j_.heure_saison_lc * minutes_tephilin_apres_aube_lc / 60
+                            : j_.t_lever - tephilin_avant_lever_mils;
     j_.t_tephilin = std::max(tephilin, minuit_avant());
-    j_.etiquette_trace = heures_saisonnieres ? "TEPH LC" : "TEPHILIN 4AN";
-    ecrit(ModeArrondi::plus_tard, j_.t_tephilin, &DayTimes::heureT);
+    ecrit(ModeArrondi::plus_tard, j_.t_tephilin, &DayTimes::heureT,
+          heures_saisonnieres ? "TEPH LC" : "TEPHILIN 4AN");
 }
 
 // The Maguen Abraham as paved: dawn 72 fixed minutes before sunrise, night
@@ -75,36 +99,32 @@ void CalculJour::aube_nuit_proportionnelles(double facteur, bool heures_saisonni
 // (the Rav Rottenberg: 7.12°).
 void CalculJour::pavee()
 {
-    j_.t_aube = std::max(j_.t_lever - 1.2, minuit_avant());
-    j_.etiquette_trace = "AUBE PAV";
-    ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA);
+    j_.t_aube = std::max(j_.t_lever - soixante_douze_minutes, minuit_avant());
+    ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA, "AUBE PAV");
 
-    j_.t_nuit = std::min(j_.t_coucher + 1.2, minuit_apres());
-    j_.etiquette_trace = "NUIT PAV";
-    ecrit(ModeArrondi::plus_tard, j_.t_nuit, &DayTimes::heureN);
+    j_.t_nuit = std::min(j_.t_coucher + soixante_douze_minutes, minuit_apres());
+    ecrit(ModeArrondi::plus_tard, j_.t_nuit, &DayTimes::heureN, "NUIT PAV");
 
-    j_.t_tephilin = std::max(j_.t_aube + 0.33333333, minuit_avant());
-    j_.etiquette_trace = "TEPHILIN PAVEE";
-    ecrit(ModeArrondi::plus_tard, j_.t_tephilin, &DayTimes::heureT);
+    j_.t_tephilin = std::max(j_.t_aube + tephilin_apres_aube_pavee, minuit_avant());
+    ecrit(ModeArrondi::plus_tard, j_.t_tephilin, &DayTimes::heureT, "TEPHILIN PAVEE");
 
     const double sinus =
         opinion_ == avis_rav_rottenberg ? j_.angles.rav_rottenberg : j_.angles.pavee;
     Croisement etoiles = soir(sinus, j_.o_etoiles);
     etoiles.t = std::min(etoiles.t, minuit_apres());
-    j_.etiquette_trace = "TSET PAVEE";
-    ecrit(ModeArrondi::plus_tard, etoiles, &DayTimes::t_etoiles, &DayTimes::heureTSE);
+    ecrit(ModeArrondi::plus_tard, etoiles, &DayTimes::t_etoiles, &DayTimes::heureTSE, "TSET PAVEE");
 }
 
 // The Admour Hazaken: stars at 5.95°, and at 6.5° for the evening Chema.
 void CalculJour::admour()
 {
     const Croisement etoiles = soir(j_.angles.admour, j_.o_595);
-    j_.etiquette_trace = "TSET ADMOUR";
-    ecrit(ModeArrondi::plus_tard, etoiles, &DayTimes::t_etoiles, &DayTimes::heureTSE);
+    ecrit(ModeArrondi::plus_tard, etoiles, &DayTimes::t_etoiles, &DayTimes::heureTSE,
+          "TSET ADMOUR");
 
     const Croisement chema = soir(j_.angles.admour_chema, j_.o_65);
-    j_.etiquette_trace = "TSET ADMOUR Chema";
-    ecrit(ModeArrondi::plus_tard, chema, &DayTimes::t_etoiles_chema, &DayTimes::heureTSECHEMA);
+    ecrit(ModeArrondi::plus_tard, chema, &DayTimes::t_etoiles_chema, &DayTimes::heureTSECHEMA,
+          "TSET ADMOUR Chema");
 }
 
 // Seasonal hours of the day from dawn to night; the latest Chema and prayer
@@ -119,23 +139,27 @@ void CalculJour::heures_aube_nuit()
         heure = (j_.t_nuit - j_.t_aube + 24) / 12;
     }
     if (heure < 0) {
-        heure = 2.0;
+        heure = heure_saison_de_repli;
     }
     j_.heure_saison_an = heure;
     ecrit_duree(j_.heure_saison_an, &DayTimes::saison_an);
 
     const double lc = j_.heure_saison_lc;
-    j_.t_chema1 = j_.t_aube + 3 * j_.heure_saison_an;
+    j_.t_chema1 = j_.t_aube + heures_fin_chema * j_.heure_saison_an;
     ecrit(ModeArrondi::plus_tot, j_.t_chema1, &DayTimes::heureCH1);
-    j_.t_chema2 = j_.t_lever + 3 * lc;
+    j_.t_chema2 = j_.t_lever + heures_fin_chema * lc;
     ecrit(ModeArrondi::plus_tot, j_.t_chema2, &DayTimes::heureCH2);
-    j_.t_tefila1 = j_.t_aube + 4 * j_.heure_saison_an;
+    j_.t_tefila1 = j_.t_aube + heures_fin_tefila * j_.heure_saison_an;
     ecrit(ModeArrondi::plus_tot, j_.t_tefila1, &DayTimes::heureTA1);
-    j_.t_tefila2 = j_.t_lever + 4 * lc;
+    j_.t_tefila2 = j_.t_lever + heures_fin_tefila * lc;
     ecrit(ModeArrondi::plus_tot, j_.t_tefila2, &DayTimes::heureTA2);
-    j_.t_plag2 = (j_.t_coucher + 1.2) - 1.25 * ((j_.t_coucher - j_.t_lever + 2.4) / 12);
+    // The day of the second plag runs from 72 minutes before sunrise to 72
+    // minutes after sunset.
+    static_assert(2 * soixante_douze_minutes == 2.4);
+    const double jour_72_minutes = j_.t_coucher - j_.t_lever + 2 * soixante_douze_minutes;
+    j_.t_plag2 = (j_.t_coucher + soixante_douze_minutes) - heures_plag * (jour_72_minutes / 12);
     ecrit(ModeArrondi::plus_tard, j_.t_plag2, &DayTimes::heure2P);
-    j_.t_dixieme = j_.t_lever + 9 * lc;
+    j_.t_dixieme = j_.t_lever + heures_avant_dixieme * lc;
     ecrit(ModeArrondi::plus_tot, j_.t_dixieme, &DayTimes::heureNV);
 }
 

@@ -1,9 +1,9 @@
 // Reading the place of a day from the texts of the coordinate boxes.
-#include "zmanim/horaires_jour.h"
+#include "zmanim/day/horaires_jour.h"
 
 #include "places/angle.h"
 #include "platform/text.h"
-#include "zmanim/parametres.h"
+#include "zmanim/settings/parametres.h"
 
 #include <cmath>
 #include <optional>

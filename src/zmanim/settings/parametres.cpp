@@ -1,8 +1,8 @@
-#include "zmanim/parametres.h"
+#include "zmanim/settings/parametres.h"
 
 #include "places/angle.h"
 #include "platform/text.h"
-#include "zmanim/soleil.h"
+#include "zmanim/sun/soleil.h"
 
 #include <cmath>
 
@@ -20,21 +20,22 @@ void initialise_angles(ZmanimSettings& reglages)
 SinusAngles sinus_par_defaut(bool mode_rav_rottenberg)
 {
     SinusAngles s;
-    s.lever_coucher = sinus_lever_coucher(34, false);
-    s.aube = sinus_depression(16.1);
-    s.tephilin = sinus_depression(11);
-    s.etoiles = sinus_depression(mode_rav_rottenberg ? 7.12 : 7.08);
-    s.etoiles_chema = sinus_depression(8);
-    s.sortie = sinus_depression(8.5);
-    s.nuit = sinus_depression(16.1);
-    s.pavee = sinus_depression(7.5);
-    s.rav_rottenberg = sinus_depression(7.12);
-    s.admour = sinus_depression(5.95);
-    s.admour_chema = sinus_depression(6.5);
+    s.lever_coucher = sinus_lever_coucher(refraction_defaut, false);
+    s.aube = sinus_depression(degres_aube);
+    s.tephilin = sinus_depression(degres_tephilin);
+    s.etoiles =
+        sinus_depression(mode_rav_rottenberg ? degres_etoiles_rav_rottenberg : degres_etoiles);
+    s.etoiles_chema = sinus_depression(degres_etoiles_chema);
+    s.sortie = sinus_depression(degres_sortie);
+    s.nuit = sinus_depression(degres_nuit);
+    s.pavee = sinus_depression(degres_etoiles_pavee);
+    s.rav_rottenberg = sinus_depression(degres_etoiles_rav_rottenberg);
+    s.admour = sinus_depression(degres_admour);
+    s.admour_chema = sinus_depression(degres_admour_chema);
     s.marseille = sinus_depression(angle_sortie_marseille);
-    s.civil = sinus_depression(6);
-    s.nautique = sinus_depression(12);
-    s.astronomique = sinus_depression(18);
+    s.civil = sinus_depression(degres_crepuscule_civil);
+    s.nautique = sinus_depression(degres_crepuscule_nautique);
+    s.astronomique = sinus_depression(degres_crepuscule_astronomique);
     return s;
 }
 
@@ -103,11 +104,11 @@ TossefetDuLieu tossefet_du_lieu(std::string_view pays, std::string_view ville)
 {
     TossefetDuLieu t;
     if (platform::left(pays, 6) == "Israël") {
-        t = {20, false};
+        t = {tossefet_israel, false};
     }
     const std::string debut_ville = platform::left(ville, 9);
     if (debut_ville == "JERUSALEM" || debut_ville == "Jérusalem") {
-        t = {40, false};
+        t = {tossefet_jerusalem, false};
     }
     return t;
 }

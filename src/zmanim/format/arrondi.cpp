@@ -1,4 +1,4 @@
-#include "zmanim/arrondi.h"
+#include "zmanim/format/arrondi.h"
 
 #include <charconv>
 #include <cmath>

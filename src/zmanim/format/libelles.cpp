@@ -1,7 +1,7 @@
-#include "zmanim/libelles.h"
+#include "zmanim/format/libelles.h"
 
 #include "platform/text.h"
-#include "zmanim/day_times.h"
+#include "zmanim/day/day_times.h"
 
 namespace orvane::zmanim
 {

@@ -7,7 +7,7 @@
 // changes the times of another.
 #pragma once
 
-#include "zmanim/arrondi.h"
+#include "zmanim/format/arrondi.h"
 
 #include <array>
 #include <optional>
@@ -19,6 +19,12 @@ namespace orvane::zmanim
 
 /// Number of the "moment" check boxes: the times a table may show.
 inline constexpr std::size_t nombre_moments = 19;
+
+/// The Tossefet, minutes by which the Sabbath is taken in before sunset: 18
+/// in the Diaspora, 20 in Israel, 40 in Jerusalem.
+inline constexpr int tossefet_diaspora = 18;
+inline constexpr int tossefet_israel = 20;
+inline constexpr int tossefet_jerusalem = 40;
 
 /// Default angle texts, in degrees below the horizon.
 inline constexpr std::string_view texte_aube_defaut = "16.1";
@@ -43,16 +49,16 @@ struct TextesAnglesDefaut {
 };
 
 struct ZmanimSettings {
-    bool arrondis_2930 = false;    // "Arrondis 29/30 sec"
-    bool trace = false;            // "Trace": write "trace.dta"
-    bool centre_soleil = false;    // "Centre du soleil": no 16′ semi-diameter
-    bool iteration = true;         // "Itération": each event at its own instant
-    bool houmra = true;            // "Houmra - arrondis à 1/59 ou 29/30 sec"
-    bool affiche_secondes = false; // "Affiche les secondes"
-    bool affiche_decimal = false;  // "Affiche en décimal"
-    std::string refraction = "34"; // arc-minutes, angle notation, at most 30 characters
-    int decalage_heures = 0;       // whole hours added to a results grid
-    int tossefet = 18;             // minutes between Sabbath entry and sunset
+    bool arrondis_2930 = false;       // "Arrondis 29/30 sec"
+    bool trace = false;               // "Trace": write "trace.dta"
+    bool centre_soleil = false;       // "Centre du soleil": no 16′ semi-diameter
+    bool iteration = true;            // "Itération": each event at its own instant
+    bool houmra = true;               // "Houmra - arrondis à 1/59 ou 29/30 sec"
+    bool affiche_secondes = false;    // "Affiche les secondes"
+    bool affiche_decimal = false;     // "Affiche en décimal"
+    std::string refraction = "34";    // arc-minutes, angle notation, at most 30 characters
+    int decalage_heures = 0;          // whole hours added to a results grid
+    int tossefet = tossefet_diaspora; // minutes between Sabbath entry and sunset
 
     // Angles typed for "Selon choix des valeurs", degrees, at most 20 characters.
     std::string texte_aube{texte_aube_defaut};
@@ -109,8 +115,36 @@ struct SinusAngles {
     double astronomique = 0;   // 18°, astronomical twilight
 };
 
+// The default altitudes of the opinions, degrees below the horizon (the
+// default texts above write the same numbers). Dawn and the night of
+// Rabbénou Tam at 16.1°, the sun's depression 72 minutes from sunrise and
+// sunset at Jerusalem at the equinoxes; tefillin at 11°, when a man can be
+// recognised; the stars at 7.08° (three middle stars) and 8°, 7.5°, 7.12°,
+// 5.95° and 6.5° for the opinions that see them elsewhere; the Sabbath exit
+// at 8.5° (three small stars).
+inline constexpr double degres_aube = 16.1;
+inline constexpr double degres_tephilin = 11;
+inline constexpr double degres_etoiles = 7.08;
+inline constexpr double degres_etoiles_rav_rottenberg = 7.12;
+inline constexpr double degres_etoiles_chema = 8;
+inline constexpr double degres_sortie = 8.5;
+inline constexpr double degres_nuit = 16.1;
+inline constexpr double degres_etoiles_pavee = 7.5;
+inline constexpr double degres_admour = 5.95;
+inline constexpr double degres_admour_chema = 6.5;
+
 /// Exit angle of the Beth Din of Marseille, degrees.
 inline constexpr double angle_sortie_marseille = 7.35;
+
+// The twilights of the astronomers: the sun 6° (civil), 12° (nautical) and
+// 18° (astronomical) below the horizon.
+inline constexpr double degres_crepuscule_civil = 6;
+inline constexpr double degres_crepuscule_nautique = 12;
+inline constexpr double degres_crepuscule_astronomique = 18;
+
+/// Refraction at the horizon by default, arc-minutes: with the sun's 16′
+/// semi-diameter the upper limb rises and sets at 50′ below the horizon.
+inline constexpr double refraction_defaut = 34;
 
 /// Degrees of an angle text in the notation of the places files ("16.1",
 /// "16°06", "+1"), or nothing when the text is not an angle.
@@ -142,7 +176,7 @@ struct SinusChoisis {
 /// ("JERUSALEM" or "Jérusalem", first nine letters of the city), the last two
 /// without the Diaspora rules.
 struct TossefetDuLieu {
-    int tossefet = 18;
+    int tossefet = tossefet_diaspora;
     bool diaspora = true;
 };
 [[nodiscard]] TossefetDuLieu tossefet_du_lieu(std::string_view pays, std::string_view ville);

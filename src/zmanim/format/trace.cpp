@@ -1,4 +1,4 @@
-#include "zmanim/trace.h"
+#include "zmanim/format/trace.h"
 
 #include "engine/names.h"
 #include "platform/text.h"

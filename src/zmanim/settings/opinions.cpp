@@ -1,4 +1,4 @@
-#include "zmanim/opinions.h"
+#include "zmanim/settings/opinions.h"
 
 #include "platform/text.h"
 
@@ -60,10 +60,10 @@ AvisNormalise normalise_opinion(std::string_view nom)
 double facteur_proportion(std::string_view nom_calcul) noexcept
 {
     if (nom_calcul == avis_4mils_an) {
-        return 0.125;
+        return proportion_4mils_an;
     }
     if (nom_calcul == avis_5mils) {
-        return 0.16666666;
+        return proportion_5mils;
     }
     return 0;
 }

@@ -10,8 +10,8 @@
 //   // back to "34", houmra on, centre off, halachic captions
 #pragma once
 
-#include "zmanim/libelles.h"
-#include "zmanim/parametres.h"
+#include "zmanim/format/libelles.h"
+#include "zmanim/settings/parametres.h"
 
 #include <array>
 #include <string>
@@ -38,7 +38,7 @@ struct ControlesParametres {
     std::string texte_etoiles{texte_etoiles_defaut};
     std::string texte_sortie{texte_sortie_defaut};
     std::string texte_nuit{texte_nuit_defaut};
-    int tossefet = 18; // "Tossefet entrée Chabbat", 4 to 40
+    int tossefet = tossefet_diaspora; // "Tossefet entrée Chabbat", 4 to 40
 
     std::string opinion{"Or Méïr"}; // list "Selon l'opinion de :"
     bool panneau_actif = false;     // "ACTIVATION du choix des paramètres spécifiques" pressed
@@ -46,7 +46,8 @@ struct ControlesParametres {
     bool angles_visibles = false;   // the five angle edits, with "Selon choix des valeurs"
     /// Angles (degrees) in force when an opinion other than "Selon choix des
     /// valeurs" was last chosen; the warning note compares against them.
-    std::array<double, 5> angles_reference{16.1, 11, 7.08, 8.5, 16.1};
+    std::array<double, 5> angles_reference{degres_aube, degres_tephilin, degres_etoiles,
+                                           degres_sortie, degres_nuit};
     AffichageMoments moments = affichage_moments(false);
 };
 
