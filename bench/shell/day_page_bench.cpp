@@ -11,7 +11,13 @@
 namespace
 {
 
-const std::filesystem::path data = std::filesystem::path(ORVANE_SOURCE_DIR) / "data";
+// The delivered data, loaded once as the main window loads it.
+const orvane::shell::DonneesChargees& donnees()
+{
+    static const orvane::shell::DonneesChargees d(std::filesystem::path(ORVANE_SOURCE_DIR) /
+                                                  "data");
+    return d;
+}
 
 orvane::shell::DemandePageAccueil demande()
 {
@@ -27,7 +33,7 @@ void CalculeJour(benchmark::State& state)
 {
     const orvane::shell::DemandePageAccueil d = demande();
     for (auto _ : state) {
-        const orvane::shell::JourCalcule j = orvane::shell::calcule_jour(data, d.jour);
+        const orvane::shell::JourCalcule j = orvane::shell::calcule_jour(donnees(), d.jour);
         benchmark::DoNotOptimize(j.lignes.data());
     }
 }
@@ -37,7 +43,7 @@ void PageAccueilComplete(benchmark::State& state)
 {
     const orvane::shell::DemandePageAccueil d = demande();
     for (auto _ : state) {
-        const orvane::shell::PageAccueil p = orvane::shell::calcule_page_accueil(data, d);
+        const orvane::shell::PageAccueil p = orvane::shell::calcule_page_accueil(donnees(), d);
         benchmark::DoNotOptimize(p.jours_importants.data());
     }
 }
@@ -45,7 +51,7 @@ BENCHMARK(PageAccueilComplete)->Unit(benchmark::kMillisecond);
 
 void SecondeDeLHorloge(benchmark::State& state)
 {
-    const orvane::shell::JourCalcule j = orvane::shell::calcule_jour(data, demande().jour);
+    const orvane::shell::JourCalcule j = orvane::shell::calcule_jour(donnees(), demande().jour);
     long maintenant = 15 * 3600;
     for (auto _ : state) {
         const auto p = orvane::shell::prochain_moment(j.lignes, maintenant);

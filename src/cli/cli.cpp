@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/commands.h"
+#include "cli/parser_messages.h"
 #include "platform/program_dir.h"
 #include "platform/text.h"
 
@@ -12,22 +13,6 @@
 namespace orvane::cli
 {
 
-namespace
-{
-
-/// CLI11's own messages, introduced in French.
-std::string french_failure(const CLI::App* app, const CLI::Error& e)
-{
-    std::string text = "Erreur : ";
-    text += e.what();
-    text += "\nAide : ";
-    text += app->get_name();
-    text += " --help\n";
-    return text;
-}
-
-} // namespace
-
 std::filesystem::path prepared_program_directory()
 {
     const std::filesystem::path dir = platform::program_directory();
@@ -37,10 +22,21 @@ std::filesystem::path prepared_program_directory()
 
 void add_format_option(CLI::App& command, Format& format)
 {
+    // The names become the numbers of the enumeration before it is read.
+    CLI::Validator names = one_of({"text", "tsv"});
+    CLI::Validator to_number(
+        [names](std::string& value) {
+            std::string error = names(value);
+            if (error.empty()) {
+                value =
+                    std::to_string(static_cast<int>(value == "tsv" ? Format::tsv : Format::text));
+            }
+            return error;
+        },
+        "text|tsv");
     command
         .add_option("--format", format, "Forme de la sortie : text (lignes du programme) ou tsv")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, Format>{{"text", Format::text}, {"tsv", Format::tsv}}));
+        ->transform(to_number);
 }
 
 void report_bad_input(CliContext& ctx, const std::string& message)
@@ -48,13 +44,13 @@ void report_bad_input(CliContext& ctx, const std::string& message)
     std::string line;
     for (char c : message) {
         if (c == '\r') {
-            ctx.err << platform::trim(line) << '\n';
+            ctx.err << platform::escape_for_display(platform::trim(line)) << '\n';
             line.clear();
         } else {
             line += c;
         }
     }
-    ctx.err << platform::trim(line) << '\n';
+    ctx.err << platform::escape_for_display(platform::trim(line)) << '\n';
     ctx.exit_code = 2;
 }
 
@@ -127,7 +123,11 @@ int run_cli(const std::vector<std::string>& args, std::istream& in, std::ostream
                  "orvane-cli"};
     app.require_subcommand(1);
     app.failure_message(french_failure);
+    set_french_help(app);
     add_all_commands(app, ctx);
+    for (CLI::App* command : app.get_subcommands({})) {
+        command->group("Commandes");
+    }
 
     std::vector<const char*> argv{"orvane-cli"};
     for (const std::string& a : args) {

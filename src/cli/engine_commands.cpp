@@ -1,5 +1,6 @@
 // convert, year and molad: the calendar engine on the command line.
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/arithmetic.h"
 #include "engine/calendar_engine.h"
@@ -77,39 +78,20 @@ void write_conversion(std::ostream& out, const CalendarEngine& e, Format format,
 void convert_one(CliContext& ctx, CalendarEngine& e, const std::string& text,
                  const ConvertOptions& o)
 {
-    const auto date = parse_ymd(text);
-    const std::string_view incorrect = o.hebrew ? engine::message_date_hebraique_incorrecte
-                                                : engine::message_date_civile_incorrecte;
-    if (!date) {
-        report_bad_input(ctx, text + " : " + std::string(incorrect));
-        return;
-    }
-    const auto error = o.hebrew ? engine::erreur_date_hebraique(date->y, date->m, date->d)
-                                : engine::erreur_date_civile(date->y, date->m, date->d);
-    if (error) {
-        report_bad_input(ctx, text + " : " + *error);
-        return;
-    }
     if (o.hebrew) {
-        e.convertit_hebreu_civil(date->y, date->m, date->d);
+        const auto date = hebrew_date_argument(ctx, text);
+        if (!date) {
+            return;
+        }
+        e.convertit_hebreu_civil(date->annee, date->mois, date->jour);
     } else {
-        e.convertit_civil_hebreu(date->y, date->m, date->d);
+        const auto date = civil_date_argument(ctx, text);
+        if (!date) {
+            return;
+        }
+        e.convertit_civil_hebreu(date->annee, date->mois, date->jour);
     }
     write_conversion(ctx.out, e, o.format, o.hebrew);
-}
-
-std::optional<engine::DateCivile> checked_civil(CliContext& ctx, const std::string& text)
-{
-    const auto date = parse_ymd(text);
-    if (!date) {
-        report_bad_input(ctx, text + " : " + std::string(engine::message_date_civile_incorrecte));
-        return std::nullopt;
-    }
-    if (const auto error = engine::erreur_date_civile(date->y, date->m, date->d)) {
-        report_bad_input(ctx, text + " : " + *error);
-        return std::nullopt;
-    }
-    return engine::DateCivile{date->y, date->m, date->d};
 }
 
 void convert_range(CliContext& ctx, const ConvertOptions& o)
@@ -118,8 +100,8 @@ void convert_range(CliContext& ctx, const ConvertOptions& o)
         report_bad_input(ctx, "--range parcourt des dates civiles : --hebrew ne s'y applique pas");
         return;
     }
-    const auto from = checked_civil(ctx, o.range[0]);
-    const auto to = checked_civil(ctx, o.range[1]);
+    const auto from = civil_date_argument(ctx, o.range[0]);
+    const auto to = civil_date_argument(ctx, o.range[1]);
     if (!from || !to) {
         return;
     }

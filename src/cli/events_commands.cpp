@@ -1,6 +1,7 @@
 // festivals, readings, day, yeartype and seasons: the events of the Hebrew
 // year on the command line.
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/calendar_engine.h"
 #include "engine/civil_dates.h"
@@ -176,17 +177,12 @@ void run_readings(CliContext& ctx, const YearsOptions& o)
 
 void run_day(CliContext& ctx, const DayOptions& o)
 {
-    const auto date = parse_ymd(o.date);
+    const auto date = civil_date_argument(ctx, o.date);
     if (!date) {
-        report_bad_input(ctx, o.date + " : " + std::string(engine::message_date_civile_incorrecte));
-        return;
-    }
-    if (const auto error = engine::erreur_date_civile(date->y, date->m, date->d)) {
-        report_bad_input(ctx, o.date + " : " + *error);
         return;
     }
     CalendarEngine e;
-    e.convertit_civil_hebreu(date->y, date->m, date->d);
+    e.convertit_civil_hebreu(date->annee, date->mois, date->jour);
     events::LibellesDuJour l = events::libelles_du_jour(e, !o.israel);
     events::paracha_du_jour(e, !o.israel, l);
     const std::string festival = l.indice_fete > 0 && l.indice_fete < events::premiere_lecture
@@ -196,11 +192,13 @@ void run_day(CliContext& ctx, const DayOptions& o)
     const std::string label = platform::trim(l.libelle_court);
     const std::string reading = events::texte_paracha(l);
     if (o.format == Format::tsv) {
-        write_fields(ctx.out, {n(date->y), n(date->m), n(date->d), n(e.annee_hebr), n(e.mois_hebr),
-                               n(e.jour_hebr), n(e.jour_semaine), festival, mark, label, reading});
+        write_fields(ctx.out,
+                     {n(date->annee), n(date->mois), n(date->jour), n(e.annee_hebr), n(e.mois_hebr),
+                      n(e.jour_hebr), n(e.jour_semaine), festival, mark, label, reading});
         return;
     }
-    ctx.out << engine::ligne_date_civile(e.jour_semaine, date->d, date->m, date->y) << "  =  "
+    ctx.out << engine::ligne_date_civile(e.jour_semaine, date->jour, date->mois, date->annee)
+            << "  =  "
             << engine::ligne_date_hebraique(e, e.jour_semaine, e.jour_hebr, e.mois_hebr,
                                             e.annee_hebr)
             << '\n';

@@ -1,5 +1,6 @@
 // anniversaries and barmitsva: the anniversary rules on the command line.
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/date_validity.h"
 #include "platform/clock.h"
@@ -38,40 +39,6 @@ struct BarMitsvaOptions {
 // The counts the record window accepts.
 constexpr int nombre_min = 1;
 constexpr int nombre_max = 100;
-
-std::optional<DateHebraique> checked_hebrew(CliContext& ctx, const std::string& text)
-{
-    const auto d = parse_ymd(text);
-    if (!d) {
-        report_bad_input(ctx,
-                         text + " : " + std::string(engine::message_date_hebraique_incorrecte));
-        return std::nullopt;
-    }
-    if (const auto error = engine::erreur_date_hebraique(d->y, d->m, d->d)) {
-        report_bad_input(ctx, text + " : " + *error);
-        return std::nullopt;
-    }
-    return DateHebraique{d->y, d->m, d->d};
-}
-
-/// The date given with --from, or today's date from the system clock.
-std::optional<DateCivile> checked_today(CliContext& ctx, const std::string& text)
-{
-    if (text.empty()) {
-        const platform::LocalDate d = platform::SystemClock().today();
-        return DateCivile{d.annee, d.mois, d.jour};
-    }
-    const auto d = parse_ymd(text);
-    if (!d) {
-        report_bad_input(ctx, text + " : " + std::string(engine::message_date_civile_incorrecte));
-        return std::nullopt;
-    }
-    if (const auto error = engine::erreur_date_civile(d->y, d->m, d->d)) {
-        report_bad_input(ctx, text + " : " + *error);
-        return std::nullopt;
-    }
-    return DateCivile{d->y, d->m, d->d};
-}
 
 /// True when Hebrew year `annee` can still be converted; reports it otherwise.
 bool hebrew_year_in_range(CliContext& ctx, int annee)
@@ -121,8 +88,8 @@ bool counts_valid(CliContext& ctx, const AnniversariesOptions& o)
 
 void run_anniversaries(CliContext& ctx, const AnniversariesOptions& o)
 {
-    const auto date = checked_hebrew(ctx, o.date);
-    const auto today = checked_today(ctx, o.from);
+    const auto date = hebrew_date_argument(ctx, o.date);
+    const auto today = today_argument(ctx, o.from);
     const auto family = family_of(ctx, o.family);
     if (!date || !today || !family || !counts_valid(ctx, o)) {
         return;
@@ -148,7 +115,7 @@ void run_anniversaries(CliContext& ctx, const AnniversariesOptions& o)
 
 void run_barmitsva(CliContext& ctx, const BarMitsvaOptions& o)
 {
-    const auto date = checked_hebrew(ctx, o.date);
+    const auto date = hebrew_date_argument(ctx, o.date);
     if (!date || !hebrew_year_in_range(ctx, date->annee + (o.girl ? 12 : 13))) {
         return;
     }

@@ -85,24 +85,42 @@ std::vector<std::string> lignes_avec_cle(std::vector<std::string> lignes, std::s
     return lignes;
 }
 
+std::string FichierCles::valeur(std::string_view cle) const
+{
+    return valeur_de_cle(lignes, cle, longueur_lue_valeur);
+}
+
+bool FichierCles::vrai(std::string_view cle) const
+{
+    return presente(cle) && valeur_de_cle(lignes, cle, longueur_lue_drapeau) == "true";
+}
+
+bool FichierCles::presente(std::string_view cle) const
+{
+    return premiere_ligne_de_la_cle(lignes, cle) >= 0;
+}
+
+FichierCles lit_fichier_cles(const std::filesystem::path& repertoire, std::string_view fichier)
+{
+    return FichierCles{lignes_du_fichier(repertoire, fichier)};
+}
+
 std::string lit_cle(const std::filesystem::path& repertoire, std::string_view fichier,
                     std::string_view cle)
 {
-    return valeur_de_cle(lignes_du_fichier(repertoire, fichier), cle, longueur_lue_valeur);
+    return lit_fichier_cles(repertoire, fichier).valeur(cle);
 }
 
 bool lit_cle_vrai(const std::filesystem::path& repertoire, std::string_view fichier,
                   std::string_view cle)
 {
-    const auto lignes = lignes_du_fichier(repertoire, fichier);
-    return premiere_ligne_de_la_cle(lignes, cle) >= 0 &&
-           valeur_de_cle(lignes, cle, longueur_lue_drapeau) == "true";
+    return lit_fichier_cles(repertoire, fichier).vrai(cle);
 }
 
 bool cle_presente(const std::filesystem::path& repertoire, std::string_view fichier,
                   std::string_view cle)
 {
-    return premiere_ligne_de_la_cle(lignes_du_fichier(repertoire, fichier), cle) >= 0;
+    return lit_fichier_cles(repertoire, fichier).presente(cle);
 }
 
 void ecrit_cle(const std::filesystem::path& repertoire, std::string_view cle,

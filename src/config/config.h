@@ -51,6 +51,24 @@ inline constexpr std::size_t longueur_lue_drapeau = 80;
 [[nodiscard]] std::vector<std::string>
 lignes_avec_cle(std::vector<std::string> lignes, std::string_view cle, std::string_view valeur);
 
+/// The lines of a key file, read once; the lookups below on them.
+struct FichierCles {
+    std::vector<std::string> lignes;
+
+    /// The value of the key (`lit_cle`); empty when absent.
+    [[nodiscard]] std::string valeur(std::string_view cle) const;
+    /// True when the key's value is exactly "true" (`lit_cle_vrai`).
+    [[nodiscard]] bool vrai(std::string_view cle) const;
+    /// True when the key stands in the file, whatever its value.
+    [[nodiscard]] bool presente(std::string_view cle) const;
+};
+
+/// The key file `fichier` of `repertoire` (name found without regard to
+/// case); no lines when it is absent. Throws platform::FileError when the
+/// file exists but cannot be read.
+[[nodiscard]] FichierCles lit_fichier_cles(const std::filesystem::path& repertoire,
+                                           std::string_view fichier);
+
 /// `lit_cle`: the value of the key in the file `fichier` of `repertoire`
 /// (name found without regard to case); empty when the file or the key is
 /// absent. Throws platform::FileError when the file exists but cannot be read.

@@ -24,22 +24,22 @@ constexpr CleMode cles_mode[] = {
     {"heure_ete_toute_l_annee", mode_ete_toute_l_annee, &CochesModeHoraire::ete},
 };
 
-void lit_categories(const std::filesystem::path& repertoire, ProgramOptions& options)
+void lit_categories(const FichierCles& config, ProgramOptions& options)
 {
-    const std::string categorie = lit_cle(repertoire, fichier_config, "Categorie");
+    const std::string categorie = config.valeur("Categorie");
     options.categorie_cs = categorie.find("CS") != std::string::npos;
     options.categorie_hp = categorie.find("HP") != std::string::npos;
     options.categorie_dv = categorie.find("DV") != std::string::npos;
 }
 
 /// The summer-time mode; false when the user cancels an incoherent choice.
-bool lit_mode_horaire(const std::filesystem::path& repertoire, ProgramOptions& options,
+bool lit_mode_horaire(const FichierCles& config, ProgramOptions& options,
                       const Confirmation& confirme)
 {
     options.coches = {};
     for (const CleMode& c : cles_mode) {
         // An absent key is off: it never takes the value of the key before it.
-        if (lit_cle(repertoire, fichier_config, c.cle) == "true") {
+        if (config.valeur(c.cle) == "true") {
             options.mode_horaire = std::string(c.mode);
             options.coches.*c.coche = true;
         }
@@ -64,31 +64,42 @@ std::string message_mode_incoherent()
            "automatiquement.";
 }
 
+bool lit_options_demarrage(const FichierCles& config, ProgramOptions& options,
+                           const Confirmation& confirme)
+{
+    lit_categories(config, options);
+    if (!lit_mode_horaire(config, options, confirme)) {
+        return false;
+    }
+    options.tahanoun = !config.vrai("pas_tahanoun");
+    options.fete_des_garcons = !config.vrai("pas_ytro");
+    options.langage = config.valeur("langage") == "anglais" ? "anglais" : "français";
+    options.compatibilite = config.vrai("win7");
+    return true;
+}
+
 bool lit_options_demarrage(const std::filesystem::path& repertoire, ProgramOptions& options,
                            const Confirmation& confirme)
 {
-    lit_categories(repertoire, options);
-    if (!lit_mode_horaire(repertoire, options, confirme)) {
-        return false;
-    }
-    options.tahanoun = !lit_cle_vrai(repertoire, fichier_config, "pas_tahanoun");
-    options.fete_des_garcons = !lit_cle_vrai(repertoire, fichier_config, "pas_ytro");
-    options.langage =
-        lit_cle(repertoire, fichier_config, "langage") == "anglais" ? "anglais" : "français";
-    options.compatibilite = lit_cle_vrai(repertoire, fichier_config, "win7");
-    return true;
+    return lit_options_demarrage(lit_fichier_cles(repertoire, fichier_config), options, confirme);
+}
+
+void lit_options_affichage(const FichierCles& config, ProgramOptions& options,
+                           bool accueil_en_israel)
+{
+    options.diaspora = config.vrai("Diaspora");
+    options.affichage = config.vrai("Affichage");
+    options.pas_affichage = !options.affichage;
+    options.site = platform::left(config.valeur("Site"), longueur_site);
+    options.intervalle_sortie_chabbat = config.vrai("Vaudrel");
+    // The home place has the last word, whatever "Diaspora" said.
+    options.diaspora = !accueil_en_israel;
 }
 
 void lit_options_affichage(const std::filesystem::path& repertoire, ProgramOptions& options,
                            bool accueil_en_israel)
 {
-    options.diaspora = lit_cle_vrai(repertoire, fichier_config, "Diaspora");
-    options.affichage = lit_cle_vrai(repertoire, fichier_config, "Affichage");
-    options.pas_affichage = !options.affichage;
-    options.site = platform::left(lit_cle(repertoire, fichier_config, "Site"), longueur_site);
-    options.intervalle_sortie_chabbat = lit_cle_vrai(repertoire, fichier_config, "Vaudrel");
-    // The home place has the last word, whatever "Diaspora" said.
-    options.diaspora = !accueil_en_israel;
+    lit_options_affichage(lit_fichier_cles(repertoire, fichier_config), options, accueil_en_israel);
 }
 
 void sauve_options(const std::filesystem::path& repertoire, const ProgramOptions& options)

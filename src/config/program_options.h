@@ -3,6 +3,7 @@
 // owns one (AppContext); its commands change it and write it back.
 #pragma once
 
+#include "config/config.h"
 #include "config/summer_time_mode.h"
 #include "platform/confirmation.h"
 
@@ -54,12 +55,18 @@ struct ProgramOptions {
 /// false (Cancel) means that the program must end, and is returned. An
 /// absent summer-time key reads as off; with none on, the mode with change
 /// of time is chosen without any question.
+[[nodiscard]] bool lit_options_demarrage(const FichierCles& config, ProgramOptions& options,
+                                         const Confirmation& confirme);
+/// The same, "config.dta" read from the program directory.
 [[nodiscard]] bool lit_options_demarrage(const std::filesystem::path& repertoire,
                                          ProgramOptions& options, const Confirmation& confirme);
 
 /// Reads the options of the first showing of the main window ("Diaspora",
 /// "Affichage", "Site", "Vaudrel"); then the home place decides: Israel
 /// rules when it is in Israel, Diaspora rules anywhere else.
+void lit_options_affichage(const FichierCles& config, ProgramOptions& options,
+                           bool accueil_en_israel);
+/// The same, "config.dta" read from the program directory.
 void lit_options_affichage(const std::filesystem::path& repertoire, ProgramOptions& options,
                            bool accueil_en_israel);
 

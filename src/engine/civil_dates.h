@@ -2,16 +2,10 @@
 // from Friday 15 October 1582.
 #pragma once
 
+#include "engine/dates.h"
+
 namespace orvane::engine
 {
-
-/// A civil date (year, month 1..12, day).
-struct DateCivile {
-    int annee = 0;
-    int mois = 0;
-    int jour = 0;
-    friend auto operator<=>(const DateCivile&, const DateCivile&) = default;
-};
 
 /// Days of civil month `mois` of `annee` (February by the rule of its era;
 /// October 1582 keeps its 31 numbers although ten of its days were dropped).

@@ -8,20 +8,13 @@
 //   lendemain_hebreu({5784, 13, 29})     // {5785, 1, 1}
 #pragma once
 
+#include "engine/dates.h"
+
 #include <array>
 #include <cstddef>
 
 namespace orvane::engine
 {
-
-/// A Hebrew date (year, month 1 Tichri .. 6 Adar / Adar I, 7 Adar II .. 13
-/// Eloul, day).
-struct DateHebraique {
-    int annee = 0;
-    int mois = 0;
-    int jour = 0;
-    friend auto operator<=>(const DateHebraique&, const DateHebraique&) = default;
-};
 
 /// A Hebrew month of a given year.
 struct MoisHebreu {

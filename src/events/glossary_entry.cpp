@@ -1,6 +1,8 @@
 #include "events/glossary_entry.h"
 
+#include "platform/file_lookup.h"
 #include "platform/text.h"
+#include "platform/text_file.h"
 
 namespace orvane::events
 {
@@ -35,6 +37,15 @@ std::optional<std::vector<std::string>> entree_glossaire(const std::vector<std::
 std::string message_glossaire_absent(std::string_view cle)
 {
     return "Le glossaire « glossair.dta » n'a pas d'entrée « " + std::string(cle) + " ».";
+}
+
+std::vector<std::string> lignes_du_glossaire(const std::filesystem::path& repertoire,
+                                             std::string_view cle)
+{
+    const std::vector<std::string> fichier =
+        platform::read_lines(platform::lookup_ignoring_case(repertoire, fichier_glossaire));
+    std::optional<std::vector<std::string>> entree = entree_glossaire(fichier, cle);
+    return entree ? std::move(*entree) : std::vector<std::string>{message_glossaire_absent(cle)};
 }
 
 } // namespace orvane::events

@@ -2,6 +2,7 @@
 // Jewish-year events show it beside their tables.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,5 +26,14 @@ inline constexpr std::string_view cle_glossaire_fetes = "@Fêtes";
 
 /// The message shown when the glossary has no such entry.
 [[nodiscard]] std::string message_glossaire_absent(std::string_view cle);
+
+inline constexpr std::string_view fichier_glossaire = "glossair.dta";
+
+/// What a window's glossary button shows for `cle`: the entry of the
+/// program directory's "glossair.dta" (name found without regard to case),
+/// or the message of an absent entry. Throws platform::FileError when the
+/// file cannot be read.
+[[nodiscard]] std::vector<std::string> lignes_du_glossaire(const std::filesystem::path& repertoire,
+                                                           std::string_view cle);
 
 } // namespace orvane::events

@@ -67,6 +67,27 @@ int entier_ou_erreur(const std::string& texte)
     return *n;
 }
 
+using ListeEurope = std::optional<std::vector<std::string>>;
+
+// The countries that follow the European Union's days of change, one a line.
+ListeEurope liste_europe(const std::filesystem::path& repertoire)
+{
+    return platform::read_lines_if_exists(
+        repertoire / platform::entry_ignoring_case(repertoire, "H_europe.txt"));
+}
+
+std::string pays_selon_l_europe(const ListeEurope& europe, std::string_view pays)
+{
+    if (europe) {
+        for (const std::string& ligne : *europe) {
+            if (!ligne.empty() && platform::trim_right(ligne) == pays) {
+                return "France";
+            }
+        }
+    }
+    return std::string(pays);
+}
+
 } // namespace
 
 DstYear cherche_annee(const std::vector<std::string>& lignes, int annee)
@@ -124,30 +145,51 @@ std::filesystem::path chemin_table_pays(const std::filesystem::path& repertoire,
 
 std::string pays_de_la_table(const std::filesystem::path& repertoire, std::string_view pays)
 {
-    const auto europe = platform::read_lines_if_exists(
-        repertoire / platform::entry_ignoring_case(repertoire, "H_europe.txt"));
-    if (europe) {
-        for (const std::string& ligne : *europe) {
-            if (!ligne.empty() && platform::trim_right(ligne) == pays) {
-                return "France";
-            }
-        }
+    return pays_selon_l_europe(liste_europe(repertoire), pays);
+}
+
+TablesEte::TablesEte(std::filesystem::path repertoire) : repertoire_(std::move(repertoire)) {}
+
+std::string TablesEte::pays_de_la_table(std::string_view pays) const
+{
+    if (!europe_) {
+        europe_ = liste_europe(repertoire_);
     }
-    return std::string(pays);
+    return pays_selon_l_europe(*europe_, pays);
+}
+
+const TablesEte::Lignes& TablesEte::table(const std::string& pays) const
+{
+    if (const auto deja = tables_.find(pays); deja != tables_.end()) {
+        return deja->second;
+    }
+    Lignes lignes = platform::read_lines_if_exists(chemin_table_pays(repertoire_, pays));
+    return tables_.emplace(pays, std::move(lignes)).first->second;
+}
+
+DstYear TablesEte::annee(std::string_view pays, int annee, std::string_view mode) const
+{
+    if (mode == config::mode_hiver_toute_l_annee || mode == config::mode_ete_toute_l_annee) {
+        return DstYear{};
+    }
+    const Lignes& lignes = table(pays_de_la_table(pays));
+    if (!lignes) {
+        return DstYear{};
+    }
+    return cherche_annee(*lignes, annee);
+}
+
+double TablesEte::correction(std::string_view pays, std::string_view mode, int jour, int mois,
+                             int annee, std::optional<double> correction_manuelle) const
+{
+    return correction_pour_le_jour(this->annee(pays, annee, mode), mode, jour, mois,
+                                   correction_manuelle);
 }
 
 DstYear lit_decaleur(const std::filesystem::path& repertoire, std::string_view pays, int annee,
                      std::string_view mode)
 {
-    if (mode == config::mode_hiver_toute_l_annee || mode == config::mode_ete_toute_l_annee) {
-        return DstYear{};
-    }
-    const auto lignes = platform::read_lines_if_exists(
-        chemin_table_pays(repertoire, pays_de_la_table(repertoire, pays)));
-    if (!lignes) {
-        return DstYear{};
-    }
-    return cherche_annee(*lignes, annee);
+    return TablesEte(repertoire).annee(pays, annee, mode);
 }
 
 double correction_pour_le_jour(const DstYear& annee, std::string_view mode, int jour, int mois,
@@ -169,8 +211,7 @@ double correction_ete_du_jour(const std::filesystem::path& repertoire, std::stri
                               std::string_view mode, int jour, int mois, int annee,
                               std::optional<double> correction_manuelle)
 {
-    return correction_pour_le_jour(lit_decaleur(repertoire, pays, annee, mode), mode, jour, mois,
-                                   correction_manuelle);
+    return TablesEte(repertoire).correction(pays, mode, jour, mois, annee, correction_manuelle);
 }
 
 } // namespace orvane::places

@@ -17,6 +17,7 @@
 #include "config/summer_time_mode.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,6 +79,36 @@ struct DstYear {
 /// country itself otherwise.
 [[nodiscard]] std::string pays_de_la_table(const std::filesystem::path& repertoire,
                                            std::string_view pays);
+
+/// The summer-time tables of a program directory, each file read at most
+/// once: "H_europe.txt" at the first lookup, a country's table at the first
+/// lookup of that country. The main window and each command keep one for
+/// their whole run.
+class TablesEte
+{
+public:
+    explicit TablesEte(std::filesystem::path repertoire);
+
+    /// `lit_decaleur`: the changes of civil year `annee` for `pays` under
+    /// `mode`. Throws platform::FileError when a table exists but cannot be
+    /// read (it is tried again at the next lookup).
+    [[nodiscard]] DstYear annee(std::string_view pays, int annee, std::string_view mode) const;
+
+    /// `correction_ete_du_jour` on the loaded tables.
+    [[nodiscard]] double correction(std::string_view pays, std::string_view mode, int jour,
+                                    int mois, int annee,
+                                    std::optional<double> correction_manuelle) const;
+
+private:
+    using Lignes = std::optional<std::vector<std::string>>;
+    const Lignes& table(const std::string& pays) const;
+    std::string pays_de_la_table(std::string_view pays) const;
+
+    std::filesystem::path repertoire_;
+    // Filled as the lookups need them; a missing file is kept as "none".
+    mutable std::optional<Lignes> europe_;
+    mutable std::map<std::string, Lignes, std::less<>> tables_;
+};
 
 /// The changes of civil year `annee` for `pays` under mode `mode`. In the
 /// two modes of all the year no table is read and the status is

@@ -71,31 +71,59 @@ bool ligne_accueil_a_reparer(std::string_view ligne)
            ligne.find("Edit") != std::string_view::npos;
 }
 
-bool repare_lieu_accueil(const std::filesystem::path& repertoire)
+namespace
 {
-    const std::filesystem::path accueil = chemin(repertoire, fichier_lieu_accueil);
-    const auto lignes = platform::read_lines_if_exists(accueil);
-    if (!lignes || (!lignes->empty() && !ligne_accueil_a_reparer(lignes->front()))) {
-        return false;
-    }
-    // The saved copy stands in, unless it is missing or bad as well.
+
+bool lignes_a_reparer(const std::vector<std::string>& lignes)
+{
+    return lignes.empty() || ligne_accueil_a_reparer(lignes.front());
+}
+
+/// The line that replaces a bad home place: the saved copy, unless it is
+/// missing or bad as well, then the default line.
+std::string ligne_de_secours(const std::filesystem::path& repertoire)
+{
     std::optional<std::string> secours =
         premiere_ligne(chemin(repertoire, fichier_lieu_accueil_secours));
     if (!secours || ligne_accueil_a_reparer(*secours)) {
         secours = std::string(ligne_lieu_accueil_defaut);
     }
-    platform::write_lines(accueil, {*secours});
+    return *secours;
+}
+
+/// The lines of the home place file, read once, after it was created with
+/// the default line when missing or repaired when bad.
+std::vector<std::string> lignes_accueil_sures(const std::filesystem::path& repertoire)
+{
+    const std::filesystem::path accueil = chemin(repertoire, fichier_lieu_accueil);
+    std::optional<std::vector<std::string>> lignes = platform::read_lines_if_exists(accueil);
+    if (!lignes) {
+        lignes = std::vector<std::string>{std::string(ligne_lieu_accueil_defaut)};
+    } else if (lignes_a_reparer(*lignes)) {
+        lignes = std::vector<std::string>{ligne_de_secours(repertoire)};
+    } else {
+        return *lignes;
+    }
+    platform::write_lines(accueil, *lignes);
+    return *lignes;
+}
+
+} // namespace
+
+bool repare_lieu_accueil(const std::filesystem::path& repertoire)
+{
+    const std::filesystem::path accueil = chemin(repertoire, fichier_lieu_accueil);
+    const auto lignes = platform::read_lines_if_exists(accueil);
+    if (!lignes || !lignes_a_reparer(*lignes)) {
+        return false;
+    }
+    platform::write_lines(accueil, {ligne_de_secours(repertoire)});
     return true;
 }
 
 AccueilLu prepare_lieu_accueil(const std::filesystem::path& repertoire)
 {
-    const std::filesystem::path accueil = chemin(repertoire, fichier_lieu_accueil);
-    if (!platform::read_lines_if_exists(accueil)) {
-        platform::write_lines(accueil, {std::string(ligne_lieu_accueil_defaut)});
-    }
-    repare_lieu_accueil(repertoire);
-    const std::vector<std::string> lignes = platform::read_lines(accueil);
+    const std::vector<std::string> lignes = lignes_accueil_sures(repertoire);
     AccueilLu lu;
     lu.accueil = decoupe_lieu_accueil(lignes.front());
     lu.fichier_lieux =

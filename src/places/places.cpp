@@ -12,18 +12,6 @@ namespace orvane::places
 namespace
 {
 
-constexpr std::size_t longueur_decalage = 10;
-
-/// The next field up to its tab, the tab removed; the first double tab of
-/// what is left has already been made single.
-std::string_view champ_suivant(std::string_view& reste)
-{
-    const std::size_t tab = reste.find('\t');
-    const std::string_view champ = reste.substr(0, tab);
-    reste = tab == std::string_view::npos ? std::string_view{} : reste.substr(tab + 1);
-    return champ;
-}
-
 /// Base letter of an accented Latin letter, in lower case; other characters
 /// in lower case.
 char32_t lettre_de_base(char32_t c)
@@ -40,11 +28,16 @@ char32_t lettre_de_base(char32_t c)
     return i == std::u32string_view::npos ? c : bases[i];
 }
 
-std::u32string cle_de_tri(std::string_view texte)
+constexpr std::size_t longueur_decalage = 10;
+
+/// The next field up to its tab, the tab removed; the first double tab of
+/// what is left has already been made single.
+std::string_view champ_suivant(std::string_view& reste)
 {
-    std::u32string cle = platform::decode_utf8(texte);
-    std::transform(cle.begin(), cle.end(), cle.begin(), lettre_de_base);
-    return cle;
+    const std::size_t tab = reste.find('\t');
+    const std::string_view champ = reste.substr(0, tab);
+    reste = tab == std::string_view::npos ? std::string_view{} : reste.substr(tab + 1);
+    return champ;
 }
 
 std::vector<std::string> triee_sans_doublons(std::vector<std::string> liste)
@@ -65,6 +58,13 @@ std::vector<std::string> triee_sans_doublons(std::vector<std::string> liste)
 }
 
 } // namespace
+
+std::u32string cle_de_tri(std::string_view texte)
+{
+    std::u32string cle = platform::decode_utf8(texte);
+    std::transform(cle.begin(), cle.end(), cle.begin(), lettre_de_base);
+    return cle;
+}
 
 Place decoupe_ligne_lieu(std::string_view ligne)
 {

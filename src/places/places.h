@@ -39,6 +39,10 @@ struct ListesLieux {
 /// The line of a place in the canonical form (two tabs after the city).
 [[nodiscard]] std::string ligne_lieu(const Place& lieu);
 
+/// The key of a name without regard to case and accents: "Égypte" and
+/// "EGYPTE" both give "egypte".
+[[nodiscard]] std::u32string cle_de_tri(std::string_view texte);
+
 /// Order of the lists: without regard to case and accents ("Égypte" beside
 /// "Egypte", before "France"), then byte order.
 [[nodiscard]] bool avant_dans_la_liste(std::string_view a, std::string_view b);

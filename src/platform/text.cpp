@@ -263,4 +263,26 @@ bool equals_ignoring_case(std::string_view a, std::string_view b)
     return to_lower(a) == to_lower(b);
 }
 
+std::string escape_for_display(std::string_view text)
+{
+    static constexpr char chiffres[] = "0123456789ABCDEF";
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const CodePoint c = code_point_at(text, i);
+        const bool control =
+            c.valid && (c.value < 0x20 || c.value == 0x7F) && c.value != '\t' && c.value != '\n';
+        if (!c.valid || control) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            shown += "\\x";
+            shown += chiffres[b >> 4];
+            shown += chiffres[b & 0xF];
+        } else {
+            shown.append(text.substr(i, c.length));
+        }
+        i += c.length;
+    }
+    return shown;
+}
+
 } // namespace orvane::platform

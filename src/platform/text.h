@@ -69,6 +69,11 @@ struct CodePoint {
 /// value past U+10FFFF, which have no UTF-8 form.
 [[nodiscard]] std::string utf8_of(char32_t code_point);
 
+/// The text with every byte that begins no valid UTF-8 sequence, and every
+/// control character but the tab and the line feed, written "\xNN" (two hexadecimal digits),
+/// so that a typed text is shown on a terminal as it was, never raw.
+[[nodiscard]] std::string escape_for_display(std::string_view text);
+
 /// The code points of a UTF-8 text; an invalid byte gives U+FFFD.
 [[nodiscard]] std::u32string decode_utf8(std::string_view text);
 

@@ -11,24 +11,6 @@
 namespace orvane::records
 {
 
-engine::DateHebraique date_bar_mitsva(const engine::DateHebraique& naissance, Sexe sexe)
-{
-    const int cible = naissance.annee + (sexe == Sexe::garcon ? 13 : 12);
-    const bool naissance_embolismique = engine::annee_hebr_embolismique(naissance.annee);
-    const bool cible_embolismique = engine::annee_hebr_embolismique(cible);
-    int mois = naissance.mois;
-    if (!cible_embolismique && (mois == 6 || mois == 7)) {
-        mois = 6; // a common year has one Adar
-    } else if (cible_embolismique && mois == 6 && !naissance_embolismique) {
-        mois = 7; // born in the only Adar: the Adar next to Nissan
-    }
-    if (naissance.jour > engine::longueur_mois_hebreu(cible, mois)) {
-        const engine::MoisHebreu suivant = engine::mois_suivant({cible, mois});
-        return {suivant.annee, suivant.mois, 1};
-    }
-    return {cible, mois, naissance.jour};
-}
-
 BarMitsva calcule_bar_mitsva(const engine::DateHebraique& naissance, Sexe sexe, bool diaspora)
 {
     engine::CalendarEngine e;

@@ -2,8 +2,7 @@
 // girl): the date, the Sabbath on or after it and the reading of that
 // Sabbath, with the texts of the main window's panel.
 //
-//   date_bar_mitsva({5771, 6, 30}, Sexe::garcon)   // 5784 is leap: 30 Adar I 5784
-//   date_bar_mitsva({5771, 6, 30}, Sexe::fille)    // 5783 is common: 1 Nissan 5783
+// The date itself is events::date_bar_mitsva.
 #pragma once
 
 #include "records/day_lines.h"
@@ -16,15 +15,6 @@ namespace orvane::records
 {
 
 enum class Sexe { garcon, fille };
-
-/// The Bar-Mitsva (boy, birth year + 13) or Bat-Mitsva (girl, + 12) date of
-/// a Hebrew birth date. Into a common year Adar I and Adar II both give
-/// Adar; into a leap year Adar II stays Adar II, and Adar gives Adar I after
-/// a leap birth year and Adar II after a common one. A day the target month
-/// lacks gives day 1 of the next month (Nissan after Adar of a common year,
-/// Kislev after a 29-day Hechvan, Tevet after a 29-day Kislev).
-[[nodiscard]] engine::DateHebraique date_bar_mitsva(const engine::DateHebraique& naissance,
-                                                    Sexe sexe);
 
 /// The Bar-Mitsva panel of the main window for a birth date.
 struct BarMitsva {

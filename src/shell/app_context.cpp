@@ -8,7 +8,7 @@ namespace orvane::shell
 {
 
 AppContext::AppContext(std::unique_ptr<platform::Clock> h, std::filesystem::path r)
-    : horloge(std::move(h)), repertoire(std::move(r))
+    : horloge(std::move(h)), repertoire(std::move(r)), donnees(repertoire)
 {
     engine::lit_aujourdhui(engine, *horloge);
 }

@@ -9,6 +9,7 @@
 #include "places/dst.h"
 #include "places/place.h"
 #include "platform/clock.h"
+#include "shell/day/loaded_data.h"
 
 #include <filesystem>
 #include <memory>
@@ -25,6 +26,7 @@ struct AppContext {
     std::filesystem::path repertoire;
     engine::CalendarEngine engine;
 
+    DonneesChargees donnees;        // summer-time tables and "config_ciop.txt", read once
     config::ProgramOptions options; // read at start and at the first showing
     places::LieuxCharges lieux;     // places file in use, its lists, the home place file
     places::Place lieu_courant;     // the place the computations read

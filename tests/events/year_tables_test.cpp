@@ -6,6 +6,7 @@
 #include "events/years/series_table.h"
 #include "events/years/year_tables.h"
 #include "events/years/year_type_text.h"
+#include "platform/file_error.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
 
@@ -161,6 +162,21 @@ TEST(Glossaire, EntreeDuTypeDeLAnnee)
     EXPECT_FALSE(entree_glossaire(fichier, "Absent").has_value());
     const std::vector<std::string> souligne = {"@Cycle solaire@", "a", "___", "b"};
     EXPECT_EQ(entree_glossaire(souligne, "Cycle solaire@", true)->size(), 2u);
+}
+
+// The glossary button of every window: the entry of the program
+// directory's file, whatever the case of its name, or the message naming
+// the missing key; an unreadable file is an error, never an empty entry.
+TEST(Glossaire, LignesDuBoutonDesFenetres)
+{
+    platform::test_support::TemporaryDirectory dir;
+    platform::write_lines(dir / "GLOSSAIR.DTA", {"@Fêtes@", "Les fêtes de l'année", "@Fin@"});
+    EXPECT_EQ(lignes_du_glossaire(dir.path(), cle_glossaire_fetes),
+              (std::vector<std::string>{"@Fêtes", "Les fêtes de l'année"}));
+    EXPECT_EQ(lignes_du_glossaire(dir.path(), cle_glossaire_type),
+              (std::vector<std::string>{message_glossaire_absent(cle_glossaire_type)}));
+    std::filesystem::remove(dir / "GLOSSAIR.DTA");
+    EXPECT_THROW((void)lignes_du_glossaire(dir.path(), cle_glossaire_fetes), platform::FileError);
 }
 
 } // namespace

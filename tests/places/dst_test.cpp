@@ -188,6 +188,27 @@ TEST_F(LitDecaleur, CorrectionDuJourAvecChangement)
         0);
 }
 
+// The loaded tables read each file once for the whole run: a table and the
+// European list removed after their first lookup still answer, and a
+// country with no table is not looked for again.
+TEST_F(LitDecaleur, LesTablesChargeesNeRelisentPasLesFichiers)
+{
+    platform::write_lines(dir / "H_europe.txt", {"Belgique"});
+    const TablesEte tables(dir.path());
+    const DstYear france = tables.annee("France", 2025, config::mode_avec_changement);
+    ASSERT_TRUE(france.trouve());
+    EXPECT_FALSE(tables.annee("Japon", 2025, config::mode_avec_changement).trouve());
+    std::filesystem::remove(dir / "h_France.txt");
+    std::filesystem::remove(dir / "H_europe.txt");
+    platform::write_lines(dir / "h_Japon.txt", table_france);
+    EXPECT_EQ(tables.annee("Belgique", 2025, config::mode_avec_changement), france);
+    EXPECT_EQ(tables.correction("France", config::mode_avec_changement, 30, 3, 2025, 0), 1);
+    EXPECT_FALSE(tables.annee("Japon", 2025, config::mode_avec_changement).trouve());
+    // A fresh lookup from the directory sees the files as they are now.
+    EXPECT_FALSE(lit_decaleur(dir.path(), "France", 2025, config::mode_avec_changement).trouve());
+    EXPECT_TRUE(lit_decaleur(dir.path(), "Japon", 2025, config::mode_avec_changement).trouve());
+}
+
 // A year without table keeps the correction the user set with the buttons.
 TEST_F(LitDecaleur, SansLigneLaCorrectionManuelleEstGardee)
 {

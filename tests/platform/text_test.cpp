@@ -164,5 +164,24 @@ TEST(Case, StaysInsideWindows1252AndIsStable)
     }
 }
 
+// Typed texts echoed in messages: invalid bytes and terminal controls are
+// shown as \xNN, never sent raw; valid text, tabs and line feeds stay.
+TEST(EscapeForDisplay, InvalidBytesAndControlsAreWrittenInHexadecimal)
+{
+    EXPECT_EQ(escape_for_display("Jérusalem\t5785\n"), "Jérusalem\t5785\n");
+    EXPECT_EQ(escape_for_display("2024-13-\xff"
+                                 "1"),
+              "2024-13-\\xFF1");
+    EXPECT_EQ(escape_for_display("\x1b[31mrouge"), "\\x1B[31mrouge");
+    EXPECT_EQ(escape_for_display("\xc3"), "\\xC3"); // a sequence cut short
+    EXPECT_EQ(escape_for_display(std::string("a\0b", 3)), "a\\x00b");
+    EXPECT_EQ(escape_for_display("\x7f"), "\\x7F");
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string shown = escape_for_display(std::string(1, static_cast<char>(b)));
+        EXPECT_TRUE(is_valid_utf8(shown)) << b;
+        EXPECT_EQ(shown.size(), 4u) << b;
+    }
+}
+
 } // namespace
 } // namespace orvane::platform

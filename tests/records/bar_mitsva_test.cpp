@@ -1,6 +1,7 @@
 // Bar-Mitsva and Bat-Mitsva dates over every combination of common and leap
 // years, their Sabbath and its reading.
 
+#include "events/readings/bar_mitsva.h"
 #include "records/bar_mitsva.h"
 #include "records/carrying.h"
 #include "reference_calendar.h"
@@ -45,7 +46,7 @@ TEST(DateBarMitsva, ReglesDAdar)
         {"Tichri", {5772, 1, 24}, Sexe::garcon, {5785, 1, 24}},
     };
     for (const Cas& c : cas) {
-        EXPECT_EQ(date_bar_mitsva(c.naissance, c.sexe), c.attendu) << c.nom;
+        EXPECT_EQ(events::date_bar_mitsva(c.naissance, c.sexe == Sexe::fille), c.attendu) << c.nom;
     }
 }
 
@@ -62,7 +63,8 @@ TEST(DateBarMitsva, ExisteEtSuitLesReglesDAnniversaire)
             combinaisons.insert({ref::hebrew_leap(annee), ref::hebrew_leap(cible)});
             for (int mois = 1; mois <= 13; ++mois) {
                 for (int jour = 1; jour <= ref::month_length(annee, mois); ++jour) {
-                    const DateHebraique r = date_bar_mitsva({annee, mois, jour}, sexe);
+                    const DateHebraique r =
+                        events::date_bar_mitsva({annee, mois, jour}, sexe == Sexe::fille);
                     ASSERT_GE(ref::month_length(r.annee, r.mois), r.jour)
                         << jour << '/' << mois << '/' << annee;
                     ASSERT_EQ(r, reporte_date(jour, mois, annee, cible))

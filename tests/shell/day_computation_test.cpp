@@ -41,7 +41,7 @@ protected:
         demande.lieu = lieu;
         demande.opinion = std::move(opinion);
         demande.diaspora = diaspora;
-        return calcule_jour(dir.path(), demande);
+        return calcule_jour(DonneesChargees(dir.path()), demande);
     }
 };
 

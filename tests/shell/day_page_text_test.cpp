@@ -120,7 +120,7 @@ TEST(PageDuJour, PageCompleteEnIsrael)
     d.jour.diaspora = false;
     d.aujourdhui = {2024, 10, 17};
     d.nombre_anniversaires = 3;
-    const PageAccueil page = calcule_page_accueil(dir.path(), d);
+    const PageAccueil page = calcule_page_accueil(DonneesChargees(dir.path()), d);
     const Lignes p = page_du_jour(contenu_page_du_jour(page, d, "", 12.0));
     EXPECT_EQ(p[0].rfind("    AUJOURD'HUI ---- Soukot ---", 0), 0u) << p[0];
     const auto titre = std::find_if(p.begin(), p.end(), [](const std::string& l) {

@@ -2,6 +2,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/calendar_engine.h"
+#include "engine/month_grid_steps.h"
 #include "engine/names.h"
 #include "events/festivals/day_labels.h"
 #include "events/festivals/names.h"
@@ -14,52 +15,23 @@
 namespace orvane::events
 {
 
-namespace
+engine::DateHebraique date_bar_mitsva(const engine::DateHebraique& naissance, bool fille)
 {
-
-struct DateHebraique {
-    int annee;
-    int mois;
-    int jour;
-};
-
-/// The birth date carried to the year of age.
-DateHebraique date_de_majorite(engine::CalendarEngine& e, DateHebraique naissance,
-                               bool naissance_commune, int ans)
-{
-    DateHebraique d{naissance.annee + ans, naissance.mois, naissance.jour};
-    const bool commune = !engine::annee_hebr_embolismique(d.annee);
-    if (d.mois == 6 && naissance_commune && !commune) {
-        d.mois = 7;
-    } else if (d.mois == 7 && commune) {
-        d.mois = 6;
+    const int cible = naissance.annee + (fille ? 12 : 13);
+    const bool naissance_embolismique = engine::annee_hebr_embolismique(naissance.annee);
+    const bool cible_embolismique = engine::annee_hebr_embolismique(cible);
+    int mois = naissance.mois;
+    if (!cible_embolismique && (mois == 6 || mois == 7)) {
+        mois = 6; // a common year has one Adar
+    } else if (cible_embolismique && mois == 6 && !naissance_embolismique) {
+        mois = 7; // born in the only Adar: the Adar next to Nissan
     }
-    e.annee_hebr = d.annee;
-    e.annee_civile = d.annee - 3760;
-    e.calcule_annee();
-    if (d.jour > jours_du_mois_hebreu(e, d.mois)) {
-        d.jour = 1;
-        d.mois += (d.mois == 6 && commune) ? 2 : 1;
+    if (naissance.jour > engine::longueur_mois_hebreu(cible, mois)) {
+        const engine::MoisHebreu suivant = engine::mois_suivant({cible, mois});
+        return {suivant.annee, suivant.mois, 1};
     }
-    return d;
+    return {cible, mois, naissance.jour};
 }
-
-DateHebraique lendemain_hebreu(const engine::CalendarEngine& e, DateHebraique d)
-{
-    ++d.jour;
-    while (d.jour > jours_du_mois_hebreu(e, d.mois)) {
-        d.jour = 1;
-        ++d.mois;
-        if (d.mois > 13) {
-            d.mois = 1;
-            ++d.annee;
-            return d; // the caller sets the new year up
-        }
-    }
-    return d;
-}
-
-} // namespace
 
 std::string lecture_du_chabbat(const LibellesDuJour& l)
 {
@@ -81,11 +53,10 @@ std::string lecture_du_chabbat(const LibellesDuJour& l)
 BarMitsva paracha_bar_mitsva(engine::CalendarEngine& e, bool fille, bool diaspora)
 {
     BarMitsva b;
-    const DateHebraique naissance{e.annee_hebr, e.mois_hebr, e.jour_hebr};
-    const bool naissance_commune = !engine::annee_hebr_embolismique(naissance.annee);
+    const engine::DateHebraique naissance{e.annee_hebr, e.mois_hebr, e.jour_hebr};
     {
         const DatesSauvees sauve(e);
-        DateHebraique d = date_de_majorite(e, naissance, naissance_commune, fille ? 12 : 13);
+        engine::DateHebraique d = date_bar_mitsva(naissance, fille);
         b.titre = fille ? "Paracha de Bat-Mitsva" : "Paracha de Bar-Mitsva";
         b.annee_hebr = d.annee;
         b.mois_hebr = d.mois;
@@ -99,7 +70,7 @@ BarMitsva paracha_bar_mitsva(engine::CalendarEngine& e, bool fille, bool diaspor
             std::string(engine::nom_mois_hebreu(d.mois, e.nb_mois == 13)) + " " +
             std::to_string(d.annee);
         while (e.jour_semaine != 7) {
-            d = lendemain_hebreu(e, d);
+            d = engine::lendemain_hebreu(d);
             e.convertit_hebreu_civil(d.annee, d.mois, d.jour);
         }
         LibellesDuJour l = libelles_du_jour(e, diaspora);

@@ -2,6 +2,8 @@
 // reading, from a Hebrew birth date.
 #pragma once
 
+#include "engine/dates.h"
+
 #include <string>
 
 namespace orvane::engine
@@ -30,6 +32,19 @@ struct BarMitsva {
     int chabbat_jour_civil = 0;
 };
 
+/// The Bar-Mitsva (boy, birth year + 13) or Bat-Mitsva (girl, + 12) date of
+/// a Hebrew birth date. Into a common year Adar I and Adar II both give
+/// Adar; into a leap year Adar II stays Adar II, and Adar gives Adar I after
+/// a leap birth year and Adar II after a common one, so that the child keeps
+/// the Adar of Purim. A day the target month lacks gives day 1 of the next
+/// month (Nissan after Adar of a common year, Kislev after a 29-day Hechvan,
+/// Tevet after a 29-day Kislev).
+///
+///   date_bar_mitsva({5771, 6, 30}, false)   // 5784 is leap: 30 Adar I 5784
+///   date_bar_mitsva({5771, 6, 30}, true)    // 5783 is common: 1 Nissan 5783
+[[nodiscard]] engine::DateHebraique date_bar_mitsva(const engine::DateHebraique& naissance,
+                                                    bool fille);
+
 /// The reading of a Chabbat as the Bar-Mitsva panel writes it: the day mark
 /// ("Hol Hamoed"), the festival or the reading with its second reading, the
 /// "*" and "-" padding blanked, then the special Chabbat after " - Chabbat ":
@@ -38,10 +53,8 @@ struct BarMitsva {
 
 /// From the Hebrew birth date held in `e` (annee_hebr, mois_hebr, jour_hebr
 /// and the year registers of the birth year): the day the child comes of age
-/// and the first Chabbat from that day on, with its reading. A birth in Adar
-/// keeps Purim's month: Adar II when the year of age is leap, Adar when it is
-/// common; a day the month does not have becomes the 1st of the next month.
-/// Every field of `e` that the computation changes is restored, and the year
+/// (`date_bar_mitsva`) and the first Chabbat from that day on, with its
+/// reading. Every field of `e` that the computation changes is restored, and the year
 /// registers are set up again for the birth year.
 [[nodiscard]] BarMitsva paracha_bar_mitsva(engine::CalendarEngine& e, bool fille, bool diaspora);
 

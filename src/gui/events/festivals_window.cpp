@@ -7,6 +7,7 @@
 #include "events/years/characteristics.h"
 #include "events/years/year_type.h"
 #include "gui/common/fonts.h"
+#include "gui/common/glossary_view.h"
 #include "gui/common/linked_years.h"
 #include "gui/common/result_area.h"
 #include "places/dst.h"
@@ -51,14 +52,13 @@ QSpinBox* champ(QWidget* parent, const char* nom, int min, int max, int valeur)
     return s;
 }
 
-/// France's summer time from the summer-time tables of the program directory.
-events::HeureEteFrance heure_ete_france(const std::filesystem::path& repertoire)
+/// France's summer time from the loaded summer-time tables.
+events::HeureEteFrance heure_ete_france(const places::TablesEte& tables)
 {
-    return [repertoire](engine::DateCivile d) {
+    return [&tables](engine::DateCivile d) {
         try {
-            return places::correction_ete_du_jour(repertoire, "France",
-                                                  config::mode_avec_changement, d.jour, d.mois,
-                                                  d.annee, std::nullopt) >= 1;
+            return tables.correction("France", config::mode_avec_changement, d.jour, d.mois,
+                                     d.annee, std::nullopt) >= 1;
         } catch (const std::exception&) {
             return false; // no table: winter time
         }
@@ -295,7 +295,7 @@ bool TFFetes::calcule(bool consistoire)
     progres.setWindowModality(Qt::WindowModal);
     progres.setMinimumDuration(500);
     events::ChoixLevana levana;
-    levana.options.heure_ete = heure_ete_france(ctx_.repertoire);
+    levana.options.heure_ete = heure_ete_france(ctx_.donnees.tables_ete);
     engine::CalendarEngine e;
     for (std::size_t i = 0; i < annees.size(); ++i) {
         progres.setValue(static_cast<int>(i));
@@ -370,17 +370,7 @@ void TFFetes::BoutonEnregistrerClick()
 
 void TFFetes::BoutonGlossaireClick()
 {
-    try {
-        const auto fichier =
-            platform::read_lines(platform::lookup_ignoring_case(ctx_.repertoire, "glossair.dta"));
-        const auto entree = events::entree_glossaire(fichier, events::cle_glossaire_fetes);
-        memo1_->setFont(QFont(QStringLiteral("Arial"), 8));
-        memo1_->affiche(entree ? *entree
-                               : std::vector<std::string>{events::message_glossaire_absent(
-                                     events::cle_glossaire_fetes)});
-    } catch (const platform::FileError& e) {
-        erreur_(e.what());
-    }
+    affiche_glossaire(*memo1_, ctx_.repertoire, events::cle_glossaire_fetes, erreur_);
 }
 
 } // namespace orvane::gui

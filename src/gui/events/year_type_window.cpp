@@ -4,6 +4,7 @@
 #include "events/glossary_entry.h"
 #include "events/years/year_type_text.h"
 #include "gui/common/fonts.h"
+#include "gui/common/glossary_view.h"
 #include "gui/common/linked_years.h"
 #include "gui/common/result_area.h"
 #include "platform/file_error.h"
@@ -200,17 +201,7 @@ void TFYEARTYP::BoutonImprimerClick()
 
 void TFYEARTYP::BoutonGlossaireClick()
 {
-    try {
-        const auto fichier =
-            platform::read_lines(platform::lookup_ignoring_case(ctx_.repertoire, "glossair.dta"));
-        const auto entree = events::entree_glossaire(fichier, events::cle_glossaire_type);
-        memo_->setFont(QFont(QStringLiteral("Arial"), 8));
-        memo_->affiche(entree ? *entree
-                              : std::vector<std::string>{
-                                    events::message_glossaire_absent(events::cle_glossaire_type)});
-    } catch (const platform::FileError& e) {
-        erreur_(e.what());
-    }
+    affiche_glossaire(*memo_, ctx_.repertoire, events::cle_glossaire_type, erreur_);
 }
 
 } // namespace orvane::gui

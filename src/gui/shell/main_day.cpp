@@ -170,7 +170,7 @@ void TFMainForm::calcule_jour()
         return;
     }
     try {
-        page_.jour = shell::calcule_jour(ctx_.repertoire, demande_page().jour);
+        page_.jour = shell::calcule_jour(ctx_.donnees, demande_page().jour);
     } catch (const platform::FileError& e) {
         montre_erreur_fichier(e);
         return;

@@ -76,7 +76,7 @@ void limites_et_durees(JourCalcule& j, const HorairesDate& veille)
     j.durees = lignes_durees(t.t_coucher - t.t_lever, t.t_nuit - t.t_aube);
 }
 
-void chabbat_de_la_semaine(JourCalcule& j, const std::filesystem::path& repertoire,
+void chabbat_de_la_semaine(JourCalcule& j, const DonneesChargees& donnees,
                            const DemandeJourAccueil& demande)
 {
     const engine::DateCivile samedi = decale(j.date, 7 - j.jour_semaine);
@@ -85,9 +85,8 @@ void chabbat_de_la_semaine(JourCalcule& j, const std::filesystem::path& repertoi
         return;
     }
     ChabbatDeLaSemaine& c = j.chabbat;
-    c.vendredi =
-        vendredi == j.date ? j.horaires : horaires_de_la_date(repertoire, demande, vendredi);
-    c.samedi = samedi == j.date ? j.horaires : horaires_de_la_date(repertoire, demande, samedi);
+    c.vendredi = vendredi == j.date ? j.horaires : horaires_de_la_date(donnees, demande, vendredi);
+    c.samedi = samedi == j.date ? j.horaires : horaires_de_la_date(donnees, demande, samedi);
     if (c.vendredi.jour.jour_polaire || c.samedi.jour.jour_polaire) {
         return;
     }
@@ -99,21 +98,20 @@ void chabbat_de_la_semaine(JourCalcule& j, const std::filesystem::path& repertoi
 
 } // namespace
 
-HorairesDate horaires_de_la_date(const std::filesystem::path& repertoire,
-                                 const DemandeJourAccueil& demande, engine::DateCivile d)
+HorairesDate horaires_de_la_date(const DonneesChargees& donnees, const DemandeJourAccueil& demande,
+                                 engine::DateCivile d)
 {
     HorairesDate h;
     h.date = d;
-    h.annee_ete =
-        places::lit_decaleur(repertoire, demande.lieu.pays, d.annee, demande.mode_horaire);
+    h.annee_ete = donnees.tables_ete.annee(demande.lieu.pays, d.annee, demande.mode_horaire);
     h.correction_ete = places::correction_pour_le_jour(h.annee_ete, demande.mode_horaire, d.jour,
                                                        d.mois, demande.correction_saisie);
     zmanim::ZmanimSettings reglages = reglages_page_du_jour(demande.opinion, demande.lieu);
     zmanim::ContexteCalcul contexte;
     contexte.mode_ete = zmanim::mode_ete_du_texte(demande.mode_horaire);
     contexte.vaudrel = demande.vaudrel;
-    contexte.lit_cle_ciop = [&repertoire](std::string_view cle) {
-        return config::lit_cle(repertoire, config::fichier_config_ciop, cle);
+    contexte.lit_cle_ciop = [&ciop = donnees.config_ciop](std::string_view cle) {
+        return ciop.valeur(cle);
     };
     zmanim::DemandeJour jour;
     jour.jour_semaine = engine::jour_semaine_civil(d.annee, d.mois, d.jour);
@@ -129,7 +127,7 @@ HorairesDate horaires_de_la_date(const std::filesystem::path& repertoire,
     return h;
 }
 
-JourCalcule calcule_jour(const std::filesystem::path& repertoire, const DemandeJourAccueil& demande)
+JourCalcule calcule_jour(const DonneesChargees& donnees, const DemandeJourAccueil& demande)
 {
     JourCalcule j;
     dates_du_jour(j, demande);
@@ -137,7 +135,7 @@ JourCalcule calcule_jour(const std::filesystem::path& repertoire, const DemandeJ
     if (!j.avec_ville) {
         return j;
     }
-    j.horaires = horaires_de_la_date(repertoire, demande, demande.date);
+    j.horaires = horaires_de_la_date(donnees, demande, demande.date);
     const zmanim::DayTimes& t = j.horaires.jour;
     if (t.erreur_horaires) {
         j.refuse = true;
@@ -152,12 +150,12 @@ JourCalcule calcule_jour(const std::filesystem::path& repertoire, const DemandeJ
     j.lignes = lignes_horaires(t, j.horaires.correction_ete, j.nature);
     const engine::DateCivile veille = engine::veille(demande.date);
     HorairesDate h_veille =
-        dans_les_limites(veille) ? horaires_de_la_date(repertoire, demande, veille) : j.horaires;
+        dans_les_limites(veille) ? horaires_de_la_date(donnees, demande, veille) : j.horaires;
     if (h_veille.jour.jour_polaire) {
         h_veille = j.horaires;
     }
     limites_et_durees(j, h_veille);
-    chabbat_de_la_semaine(j, repertoire, demande);
+    chabbat_de_la_semaine(j, donnees, demande);
     return j;
 }
 

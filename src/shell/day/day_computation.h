@@ -9,7 +9,7 @@
 //   d.date = {2024, 6, 21};
 //   d.lieu = {"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"};
 //   d.opinion = "Beth Din (France)";
-//   JourCalcule j = calcule_jour(repertoire, d);
+//   JourCalcule j = calcule_jour(DonneesChargees(repertoire), d);
 //   // j.correction_ete 1; j.horaires[2].texte "Lever du soleil : Nets      05:47"
 #pragma once
 
@@ -20,6 +20,7 @@
 #include "places/dst.h"
 #include "places/place.h"
 #include "shell/day/day_kind.h"
+#include "shell/day/loaded_data.h"
 #include "shell/day/seasonal_hours.h"
 #include "shell/day/times_list.h"
 #include "zmanim/day/day_times.h"
@@ -93,15 +94,14 @@ struct JourCalcule {
 };
 
 /// The times of civil date `d` at the place by the day page's settings.
-[[nodiscard]] HorairesDate horaires_de_la_date(const std::filesystem::path& repertoire,
+[[nodiscard]] HorairesDate horaires_de_la_date(const DonneesChargees& donnees,
                                                const DemandeJourAccueil& demande,
                                                engine::DateCivile d);
 
-/// `calcule_jour`: the whole day for the date and the place asked.
-/// `repertoire` is the program directory (summer-time tables,
-/// "config_ciop.txt"). Throws platform::FileError when a table exists but
-/// cannot be read.
-[[nodiscard]] JourCalcule calcule_jour(const std::filesystem::path& repertoire,
+/// `calcule_jour`: the whole day for the date and the place asked, on the
+/// loaded summer-time tables and "config_ciop.txt". Throws
+/// platform::FileError when a table exists but cannot be read.
+[[nodiscard]] JourCalcule calcule_jour(const DonneesChargees& donnees,
                                        const DemandeJourAccueil& demande);
 
 /// The text of the day without what follows "Ent" (the Sabbath times of an

@@ -47,11 +47,10 @@ std::vector<std::string> lignes_heures_saison(const JourCalcule& j, double maint
                                heure_saison(j.limites_maguen_abraham, maintenant))};
 }
 
-PageAccueil calcule_page_accueil(const std::filesystem::path& repertoire,
-                                 const DemandePageAccueil& demande)
+PageAccueil calcule_page_accueil(const DonneesChargees& donnees, const DemandePageAccueil& demande)
 {
     PageAccueil p;
-    p.jour = calcule_jour(repertoire, demande.jour);
+    p.jour = calcule_jour(donnees, demande.jour);
     p.anniversaires = anniversaires_suivants(p.jour.hebraique, p.jour.date, demande.aujourdhui,
                                              demande.nombre_anniversaires);
     p.bar_mitsva = panneau_bar_mitsva(p.jour.hebraique, demande.fille, demande.jour.diaspora);

@@ -55,7 +55,7 @@ struct DemandePageAccueil {
 };
 
 /// Every panel of the home page for the date asked.
-[[nodiscard]] PageAccueil calcule_page_accueil(const std::filesystem::path& repertoire,
+[[nodiscard]] PageAccueil calcule_page_accueil(const DonneesChargees& donnees,
                                                const DemandePageAccueil& demande);
 
 /// The contents of the text page from the panels, the clock line (empty for

@@ -1,6 +1,6 @@
 // The events commands of orvane-cli.
 
-#include "cli/cli.h"
+#include "cli/cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +11,8 @@ namespace orvane::cli
 namespace
 {
 
-struct Sortie {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Sortie lance(std::vector<std::string> args)
-{
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = run_cli(args, in, out, err);
-    return {code, out.str(), err.str()};
-}
+using test_support::lance;
+using test_support::Sortie;
 
 std::vector<std::string> lignes(const std::string& texte)
 {
