@@ -1,12 +1,18 @@
-// Conversions per second in both directions, and a walk over every day of
-// one Hebrew year as the tables do it (one year set-up, then the walk).
+// Conversions per second in both directions, round trips over two
+// centuries, and a walk over every day of one Hebrew year as the tables do it
+// (one year set-up, then the walk).
 
 #include "engine/calendar_engine.h"
 #include "engine/civil_dates.h"
+#include "round_trip_walk.h"
 
 #include <benchmark/benchmark.h>
 
-namespace {
+#include <string>
+#include <vector>
+
+namespace
+{
 
 using orvane::engine::CalendarEngine;
 using orvane::engine::DateCivile;
@@ -69,5 +75,22 @@ void BM_ParcoursDUneAnneeHebraique(benchmark::State& state)
     state.SetItemsProcessed(jours);
 }
 BENCHMARK(BM_ParcoursDUneAnneeHebraique);
+
+// Every civil day of 1900 to 2100 to its Hebrew date and back, as a window
+// stepping day by day does. One iteration is the whole walk; the checksum
+// of the walk is the one the libhdate benchmark must find.
+void BM_AllerRetourCivilHebreuCivil(benchmark::State& state)
+{
+    const std::vector<DateCivile> jours = orvane::bench::jours_1900_a_2100();
+    CalendarEngine e;
+    std::int64_t somme = 0;
+    for (auto _ : state) {
+        somme = orvane::bench::somme_aller_retour(e, jours);
+        benchmark::DoNotOptimize(somme);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(jours.size()));
+    state.SetLabel("somme " + std::to_string(somme));
+}
+BENCHMARK(BM_AllerRetourCivilHebreuCivil)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -94,7 +94,7 @@ inline constexpr std::int64_t mois_moyen = 29 * halakim_par_jour + 12 * 1080 + 7
     if (annee <= 1700) {
         return 33;
     }
-    return static_cast<int>(34 + floor_div(annee - 1701, 100) - floor_div(annee - 1601, 400));
+    return 34 + (annee - 1701) / 100 - (annee - 1601) / 400; // both differences positive here
 }
 
 /// A count of halakim split into weeks, weekday, hours, minutes and halakim.

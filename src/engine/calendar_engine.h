@@ -11,6 +11,8 @@
 //   // e.annee_hebr 5784, e.mois_hebr 1, e.jour_hebr 1, e.jour_semaine 7
 #pragma once
 
+#include "engine/year_cache.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -146,6 +148,30 @@ private:
     int index_civil() const;
     int decalage_mois_hebr(int mois) const;
     void calcule_jour_du_molad(EntreeMolad& entree, int mois, int annee);
+    /// jour_civil_de_l_hebreu; `annee_civile_preparee` when prepare_annee_civile
+    /// has just run for annee_civile (as calcule_annee does), which the walk
+    /// would otherwise repeat.
+    void marche_vers_le_civil(bool annee_civile_preparee);
+
+    /// The rules of calcule_annee_hebr, run on the fields.
+    void etablit_annee_hebr();
+    /// calcule_annee_hebr through the cache: the registers of annee_hebr are
+    /// copied back when the year was set up lately, else computed and kept.
+    RegistresAnneeHebr& registres_annee_hebr();
+    /// The rules for a year not kept, and their registers kept.
+    RegistresAnneeHebr& etablit_et_garde_annee_hebr();
+    void garde_registres(RegistresAnneeHebr& r) const;
+    void restaure_registres(const RegistresAnneeHebr& r);
+    RegistresLien registres_lien() const;
+    void restaure_lien(const RegistresLien& l);
+    /// Entry 6 of noms_mois_hebr for a year of this leap status.
+    void ecrit_nom_mois6(bool leap);
+
+    /// Registers of the last Hebrew and civil years set up (see
+    /// year_cache.h); they depend on the year alone, so a copied record may
+    /// keep them.
+    DernieresAnnees<RegistresAnneeHebr, 4> annees_hebr_;
+    DernieresAnnees<RegistresAnneeCivile, 2> annees_civiles_;
 };
 
 } // namespace orvane::engine

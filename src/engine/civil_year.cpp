@@ -40,8 +40,17 @@ bool CalendarEngine::est_bissextile(int annee)
 
 bool CalendarEngine::prepare_annee_civile()
 {
+    // February and the March term depend on the year alone: a year set up
+    // lately is copied back.
+    if (const RegistresAnneeCivile* r = annees_civiles_.trouve(annee_civile)) {
+        fevrier = r->fevrier;
+        longueur_mois_civil[2] = r->fevrier;
+        decalage_mars = r->decalage_mars;
+        return fevrier == 29;
+    }
     const bool bissextile = est_bissextile(annee_civile);
     decalage_mars = terme_siecle(annee_civile) - fevrier;
+    annees_civiles_.nouvelle(annee_civile) = {fevrier, decalage_mars};
     return bissextile;
 }
 
@@ -67,13 +76,6 @@ void CalendarEngine::calcule_ecart_nissan()
         t += 7;
     }
     ecart_nissan = static_cast<int>(jours + jour_repere - t);
-}
-
-void CalendarEngine::calcule_annee()
-{
-    prepare_annee_civile();
-    calcule_annee_hebr();
-    calcule_ecart_nissan();
 }
 
 } // namespace orvane::engine

@@ -80,21 +80,35 @@ int longueur_pour_marche(int mois, int embolismique, int hechvan, int kislev) no
     }
 }
 
-// Length of the civil month in the backward walk from August.
-int longueur_mois_civil_marche(int mois, int fevrier) noexcept
+// Civil month (1..12) and day of day `n` of a conversion year, from 1 for
+// 1 September to 337 + fevrier for 31 August. Counted from 1 March (d = 0),
+// the months run 31 30 31 30 31, 31 30 31 30 31, 31 and February: each run
+// of five months takes 153 days, so day d is in month m = (5 d + 2) / 153
+// after March, which began on day (153 m + 2) / 5. 1 September is day 184 of
+// that count; March to August end the conversion year and count from 0.
+// n = 123: d = 306, m = 1532 / 153 = 10, January, day 306 − 306 + 1 = 1.
+struct JourDuMois {
+    int mois;
+    int jour;
+};
+
+constexpr JourDuMois jour_du_mois_civil(int n, int fevrier) noexcept
 {
-    switch (mois) {
-    case 2:
-        return fevrier;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
+    int d = n + 183;
+    if (d >= jours_annee_civile_sans_fevrier + fevrier) {
+        d -= jours_annee_civile_sans_fevrier + fevrier; // March to August
     }
+    const int m = (5 * d + 2) / 153; // [0, 11], 0 for March
+    const int jour = d - (153 * m + 2) / 5 + 1;
+    return {m < 10 ? m + 3 : m - 9, jour};
 }
+
+static_assert(jour_du_mois_civil(1, 28).mois == 9 && jour_du_mois_civil(1, 28).jour == 1);
+static_assert(jour_du_mois_civil(122, 29).mois == 12 && jour_du_mois_civil(122, 29).jour == 31);
+static_assert(jour_du_mois_civil(123, 28).mois == 1 && jour_du_mois_civil(123, 28).jour == 1);
+static_assert(jour_du_mois_civil(182, 29).mois == 2 && jour_du_mois_civil(182, 29).jour == 29);
+static_assert(jour_du_mois_civil(182, 28).mois == 3 && jour_du_mois_civil(182, 28).jour == 1);
+static_assert(jour_du_mois_civil(366, 29).mois == 8 && jour_du_mois_civil(366, 29).jour == 31);
 
 // Julian dates run to 4 October 1582; Friday 15 October is the first
 // Gregorian day.
@@ -201,13 +215,16 @@ void CalendarEngine::jour_hebreu_du_civil()
             r -= longueur;
             continue;
         }
+        // The month is the earliest one whose end is not before day r.
+        int mois = mois_hebr;
         int reste = longueur;
         for (int m = 13; m >= 1; --m) {
             if (r <= reste) {
-                mois_hebr = m;
+                mois = m;
                 reste -= longueur_pour_marche(m, embolismique, hechvan, kislev);
             }
         }
+        mois_hebr = mois;
         jour_hebr = r - reste;
         if (jour_hebr > 0) {
             return;
@@ -227,7 +244,7 @@ void CalendarEngine::convertit_hebreu_civil(int annee, int mois, int jour)
     annee_civile = annee - 3760;
     annee_civile_base = annee_civile;
     calcule_annee();
-    jour_civil_de_l_hebreu();
+    marche_vers_le_civil(true);
     annee_hebr = annee;
     mois_hebr = mois;
     jour_hebr = jour;
@@ -235,34 +252,35 @@ void CalendarEngine::convertit_hebreu_civil(int annee, int mois, int jour)
 
 void CalendarEngine::jour_civil_de_l_hebreu()
 {
+    marche_vers_le_civil(false);
+}
+
+void CalendarEngine::marche_vers_le_civil(bool annee_civile_preparee)
+{
     const int q = decalage_mois_hebr(mois_hebr) + jour_hebr;
     int n = q - ecart_nissan + fevrier + 184 + decalage_mars;
-    for (;;) {
+    if (!annee_civile_preparee) {
         prepare_annee_civile();
-        if (n <= jours_annee_civile_sans_fevrier + fevrier) {
-            break;
-        }
+    }
+    while (n > jours_annee_civile_sans_fevrier + fevrier) {
         n -= jours_annee_civile_sans_fevrier + fevrier;
         annee_civile += 1;
+        prepare_annee_civile();
     }
 
-    int reste = jours_annee_civile_sans_fevrier + fevrier;
-    constexpr int ordre[12] = {8, 7, 6, 5, 4, 3, 2, 1, 12, 11, 10, 9};
-    for (int mois : ordre) {
-        if (n <= reste) {
-            mois_civil = mois;
-            reste -= longueur_mois_civil_marche(mois, fevrier);
-            if (mois == 12) {
-                annee_civile -= 1;
-            }
+    if (n >= 1) {
+        const JourDuMois j = jour_du_mois_civil(n, fevrier);
+        mois_civil = j.mois;
+        jour_civil = j.jour;
+        if (j.mois >= 9) {
+            annee_civile -= 1; // September to December: the autumn year
         }
-    }
-    jour_civil = n - reste;
-    if (jour_civil < 1) {
+    } else {
         // A Hebrew date of the last days of August before the conversion
         // year (early centuries, when Tichri could begin in August).
-        jour_civil += 31;
+        annee_civile -= 1;
         mois_civil = 8;
+        jour_civil = n + 31;
     }
     jour_semaine = jour_modulo_7(std::int64_t{jour_repere} + q - ecart_nissan);
 

@@ -40,14 +40,30 @@ constexpr bool jour_interdit(int jour) noexcept
 constexpr int limite_gatarad = 9 * 1080 + 204;      // 9924
 constexpr int limite_betoutakpat = 15 * 1080 + 589; // 16789
 
+// The month-6 name changes only between a common and a leap year; kept out
+// of line, the assignment leaves the check that usually finds it right short.
+[[gnu::noinline]] void remplace(std::string& texte, std::string_view nouveau)
+{
+    texte = nouveau;
+}
+
 } // namespace
 
 bool CalendarEngine::teste_embolismique(int annee)
 {
     const bool leap = annee_hebr_embolismique(annee);
     nb_mois = leap ? 13 : 12;
-    noms_mois_hebr[6] = std::string(nom_mois6(leap));
+    ecrit_nom_mois6(leap);
     return leap;
+}
+
+void CalendarEngine::ecrit_nom_mois6(bool leap)
+{
+    // Written only when the leap status changes: most calls find it right.
+    const std::string_view nom = nom_mois6(leap);
+    if (noms_mois_hebr[6] != nom) {
+        remplace(noms_mois_hebr[6], nom);
+    }
 }
 
 void CalendarEngine::fixe_embolismique()
@@ -139,6 +155,11 @@ void CalendarEngine::calcule_jour_rh()
 }
 
 void CalendarEngine::calcule_annee_hebr()
+{
+    registres_annee_hebr();
+}
+
+void CalendarEngine::etablit_annee_hebr()
 {
     annee_hebr += 1;
     calcule_jour_rh();
