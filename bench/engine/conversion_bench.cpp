@@ -3,7 +3,7 @@
 // (one year set-up, then the walk).
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "round_trip_walk.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 #include <cstdint>
 #include <vector>

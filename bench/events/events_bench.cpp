@@ -2,7 +2,7 @@
 // lists and the series search.
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "events/festivals/day_labels.h"
 #include "events/festivals/festivals_text.h"
 #include "events/festivals/week_texts.h"

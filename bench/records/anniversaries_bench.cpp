@@ -19,7 +19,7 @@ void BM_ReporteDate(benchmark::State& state)
 {
     int annee = 5700;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(records::reporte_date(30, 2, 5785, annee));
+        benchmark::DoNotOptimize(records::reporte_date({5785, 2, 30}, annee));
         annee = annee == 5800 ? 5700 : annee + 1;
     }
 }

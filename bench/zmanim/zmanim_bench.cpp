@@ -2,7 +2,7 @@
 // opinion, a year of days for each of the 1300 places of "lieu.cal", and
 // the two routines underneath (one crossing of the sun, one written time).
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "places/places.h"
 #include "zmanim/day/horaires_jour.h"
 #include "zmanim/format/arrondi.h"
@@ -21,15 +21,7 @@ using orvane::engine::DateCivile;
 DemandeJour demande(const DateCivile& d, const std::string& lat, const std::string& lon,
                     const std::string& zone, const std::string& avis)
 {
-    return {jour_semaine_du_jour_julien(d.jour, d.mois, d.annee),
-            d.jour,
-            d.mois,
-            d.annee,
-            lat,
-            lon,
-            zone,
-            avis,
-            0};
+    return {orvane::engine::jour_semaine(d), d, lat, lon, zone, avis, 0};
 }
 
 DateCivile suivant(const DateCivile& d)
@@ -93,7 +85,7 @@ void BM_PassageSoleil(benchmark::State& state)
     const double sinus = sinus_lever_coucher(34, false);
     int jour = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(passages_soleil(jour, 6, 2024, lat, lon, sinus, 0));
+        benchmark::DoNotOptimize(passages_soleil({2024, 6, jour}, lat, lon, sinus, 0));
         jour = jour % 28 + 1;
     }
     state.SetItemsProcessed(state.iterations());

@@ -64,7 +64,7 @@ std::optional<engine::DateCivile> civil_date_argument(CliContext& ctx, std::stri
     if (!d) {
         return std::nullopt;
     }
-    if (const auto error = engine::erreur_date_civile(d->y, d->m, d->d)) {
+    if (const auto error = engine::erreur_date_civile({d->y, d->m, d->d})) {
         report_bad_input(ctx, std::string(text) + " : " + *error);
         return std::nullopt;
     }
@@ -77,7 +77,7 @@ std::optional<engine::DateHebraique> hebrew_date_argument(CliContext& ctx, std::
     if (!d) {
         return std::nullopt;
     }
-    if (const auto error = engine::erreur_date_hebraique(d->y, d->m, d->d)) {
+    if (const auto error = engine::erreur_date_hebraique({d->y, d->m, d->d})) {
         report_bad_input(ctx, std::string(text) + " : " + *error);
         return std::nullopt;
     }

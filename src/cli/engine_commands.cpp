@@ -4,9 +4,9 @@
 #include "cli/commands.h"
 #include "engine/arithmetic.h"
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
 #include "engine/date_texts.h"
 #include "engine/date_validity.h"
+#include "engine/dates.h"
 #include "engine/names.h"
 #include "platform/text.h"
 
@@ -68,9 +68,9 @@ void write_conversion(std::ostream& out, const CalendarEngine& e, Format format,
         return;
     }
     const std::string civil =
-        engine::ligne_date_civile(e.jour_semaine, e.jour_civil, e.mois_civil, e.annee_civile);
+        engine::ligne_date_civile(e.jour_semaine, {e.annee_civile, e.mois_civil, e.jour_civil});
     const std::string hebrew =
-        engine::ligne_date_hebraique(e, e.jour_semaine, e.jour_hebr, e.mois_hebr, e.annee_hebr);
+        engine::ligne_date_hebraique(e, e.jour_semaine, {e.annee_hebr, e.mois_hebr, e.jour_hebr});
     out << (from_hebrew ? hebrew : civil) << "  =  " << (from_hebrew ? civil : hebrew) << '\n';
 }
 
@@ -195,7 +195,7 @@ void write_molad(std::ostream& out, const CalendarEngine& e, int year, int slot,
     }
     const bool leap = engine::annee_hebr_embolismique(molad_year);
     out << "Molad " << engine::nom_mois_hebreu(month, leap) << ' ' << molad_year << " : "
-        << engine::ligne_date_civile(m.jour_semaine, m.jour_civil, m.mois_civil, m.annee_civile)
+        << engine::ligne_date_civile(m.jour_semaine, {m.annee_civile, m.mois_civil, m.jour_civil})
         << " (" << engine::complete_zeros(std::to_string(m.jour_hebr), 2) << ' '
         << engine::nom_mois_hebreu(m.mois_hebr, engine::annee_hebr_embolismique(m.annee_hebr))
         << ' ' << m.annee_hebr << ")  " << m.texte << '\n';

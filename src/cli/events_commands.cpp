@@ -4,9 +4,9 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
 #include "engine/date_texts.h"
 #include "engine/date_validity.h"
+#include "engine/dates.h"
 #include "engine/names.h"
 #include "events/cycles/season_rows.h"
 #include "events/cycles/seasons.h"
@@ -144,7 +144,7 @@ void write_reading(CliContext& ctx, CalendarEngine& e, bool diaspora, Format for
                                n(d), reading_or_festival(l), special});
         return;
     }
-    ctx.out << engine::ligne_date_civile(7, e.jour_civil, e.mois_civil, e.annee_civile) << "  =  "
+    ctx.out << engine::ligne_date_civile(7, {e.annee_civile, e.mois_civil, e.jour_civil}) << "  =  "
             << engine::complete_zeros(std::to_string(d), 2) << ' '
             << engine::nom_mois_hebreu(m, e.nb_mois == 13) << ' ' << y << "  : "
             << reading_or_festival(l) << (special.empty() ? "" : "  (Chabbat " + special + ")")
@@ -197,10 +197,10 @@ void run_day(CliContext& ctx, const DayOptions& o)
                       n(e.jour_hebr), n(e.jour_semaine), festival, mark, label, reading});
         return;
     }
-    ctx.out << engine::ligne_date_civile(e.jour_semaine, date->jour, date->mois, date->annee)
+    ctx.out << engine::ligne_date_civile(e.jour_semaine, {date->annee, date->mois, date->jour})
             << "  =  "
-            << engine::ligne_date_hebraique(e, e.jour_semaine, e.jour_hebr, e.mois_hebr,
-                                            e.annee_hebr)
+            << engine::ligne_date_hebraique(e, e.jour_semaine,
+                                            {e.annee_hebr, e.mois_hebr, e.jour_hebr})
             << '\n';
     const auto line = [&](std::string_view title, const std::string& value) {
         if (!value.empty()) {

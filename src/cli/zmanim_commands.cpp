@@ -10,7 +10,7 @@
 #include "cli/commands.h"
 #include "cli/parser_messages.h"
 #include "config/config.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/names.h"
 #include "places/charge_lieux.h"
 #include "places/dst.h"
@@ -60,7 +60,7 @@ double correction(const places::TablesEte& tables, const ZmanimOptions& o,
     if (place.pays.empty()) {
         return 0;
     }
-    return tables.correction(place.pays, config::mode_avec_changement, d.jour, d.mois, d.annee, 0);
+    return tables.correction(place.pays, config::mode_avec_changement, d, 0);
 }
 
 std::string decimal(double hours)
@@ -183,16 +183,13 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
     const zmanim::ContexteCalcul contexte = context_for(dir, donnees);
     for (DateCivile d = range->first; d <= range->second; d = engine::lendemain(d)) {
         const double ete = correction(donnees.tables_ete, o, *place, d);
-        const zmanim::DemandeJour demande{
-            zmanim::jour_semaine_du_jour_julien(d.jour, d.mois, d.annee),
-            d.jour,
-            d.mois,
-            d.annee,
-            place->latitude,
-            place->longitude,
-            place->decalage,
-            o.opinion,
-            ete};
+        const zmanim::DemandeJour demande{engine::jour_semaine(d),
+                                          d,
+                                          place->latitude,
+                                          place->longitude,
+                                          place->decalage,
+                                          o.opinion,
+                                          ete};
         zmanim::DayTimes jour;
         zmanim::horaires_du_jour(demande, reglages, jour, contexte);
         if (jour.erreur_horaires) {

@@ -49,26 +49,25 @@ int annee_civile_ecrite(int annee) noexcept
     return annee <= 0 ? annee - 1 : annee;
 }
 
-std::string ligne_date_civile(int jour_semaine, int jour, int mois, int annee)
+std::string ligne_date_civile(int jour_semaine, const DateCivile& d)
 {
     std::string ligne(jours_semaine[static_cast<std::size_t>(jour_semaine)]);
     ligne += ' ';
-    ligne += jour_sur_quatre(jour);
-    ligne += mois_civils[static_cast<std::size_t>(mois)];
+    ligne += jour_sur_quatre(d.jour);
+    ligne += mois_civils[static_cast<std::size_t>(d.mois)];
     ligne += ' ';
-    ligne += std::to_string(annee_civile_ecrite(annee));
+    ligne += std::to_string(annee_civile_ecrite(d.annee));
     return ligne;
 }
 
-std::string ligne_date_hebraique(const CalendarEngine& e, int jour_semaine, int jour, int mois,
-                                 int annee)
+std::string ligne_date_hebraique(const CalendarEngine& e, int jour_semaine, const DateHebraique& d)
 {
     std::string ligne(jours_semaine[static_cast<std::size_t>(jour_semaine)]);
     ligne += ' ';
-    ligne += jour_sur_quatre(jour);
-    ligne += e.noms_mois_hebr[static_cast<std::size_t>(mois)];
+    ligne += jour_sur_quatre(d.jour);
+    ligne += e.noms_mois_hebr[static_cast<std::size_t>(d.mois)];
     ligne += ' ';
-    ligne += std::to_string(annee);
+    ligne += std::to_string(d.annee);
     return ligne;
 }
 
@@ -87,9 +86,9 @@ DatesDuJour ecrit_dates_du_jour(CalendarEngine& e, const platform::Clock& horlog
     // September to December of 1800, 1900, 2100 ... need.
     e.convertit_civil_hebreu(d.annee, d.mois, d.jour);
     DatesDuJour lignes;
-    lignes.ligne_date_civile = ligne_date_civile(e.jour_semaine, d.jour, d.mois, d.annee);
+    lignes.ligne_date_civile = ligne_date_civile(e.jour_semaine, {d.annee, d.mois, d.jour});
     lignes.ligne_date_hebraique =
-        ligne_date_hebraique(e, e.jour_semaine, e.jour_hebr, e.mois_hebr, e.annee_hebr);
+        ligne_date_hebraique(e, e.jour_semaine, {e.annee_hebr, e.mois_hebr, e.jour_hebr});
     return lignes;
 }
 

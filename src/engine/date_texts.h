@@ -1,6 +1,8 @@
 // Padding helpers and the date lines of today. Widths count characters.
 #pragma once
 
+#include "engine/dates.h"
+
 #include <string>
 #include <string_view>
 
@@ -32,12 +34,12 @@ class CalendarEngine;
 
 /// "Dimanche  05  Janvier 2025": padded weekday, a blank, the day in two
 /// digits completed to 4 characters, the month name, a blank, the year.
-[[nodiscard]] std::string ligne_date_civile(int jour_semaine, int jour, int mois, int annee);
+[[nodiscard]] std::string ligne_date_civile(int jour_semaine, const DateCivile& d);
 
 /// "Dimanche  05  Tevet   5785": as the civil line, with the Hebrew month
 /// name of the record's table (entry 6 as its last leap status left it).
-[[nodiscard]] std::string ligne_date_hebraique(const CalendarEngine& e, int jour_semaine, int jour,
-                                               int mois, int annee);
+[[nodiscard]] std::string ligne_date_hebraique(const CalendarEngine& e, int jour_semaine,
+                                               const DateHebraique& d);
 
 /// Today's civil and Hebrew date lines, for the day page and the clock.
 struct DatesDuJour {

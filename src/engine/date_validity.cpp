@@ -1,7 +1,7 @@
 #include "engine/date_validity.h"
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 namespace orvane::engine
 {
@@ -14,8 +14,9 @@ std::string message_annees_hors_limites()
     return message;
 }
 
-std::optional<std::string> erreur_date_civile(int annee, int mois, int jour)
+std::optional<std::string> erreur_date_civile(const DateCivile& d)
 {
+    const auto [annee, mois, jour] = d;
     if (annee < annee_civile_min || annee > annee_civile_max) {
         return message_annees_hors_limites();
     }
@@ -28,8 +29,9 @@ std::optional<std::string> erreur_date_civile(int annee, int mois, int jour)
     return std::nullopt;
 }
 
-std::optional<std::string> erreur_date_hebraique(int annee, int mois, int jour)
+std::optional<std::string> erreur_date_hebraique(const DateHebraique& d)
 {
+    const auto [annee, mois, jour] = d;
     if (annee < annee_hebr_min || annee > annee_hebr_max) {
         return message_annees_hors_limites();
     }

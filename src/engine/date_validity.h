@@ -3,6 +3,8 @@
 // separated by "\r", as in the message boxes.
 #pragma once
 
+#include "engine/dates.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,11 +40,11 @@ inline constexpr std::string_view message_annee_civile_limites =
 /// 100..9999, month out of 1..12, day out of its month (February by the rule
 /// of its era), or one of the days 5 to 14 October 1582 that the reform
 /// dropped.
-[[nodiscard]] std::optional<std::string> erreur_date_civile(int annee, int mois, int jour);
+[[nodiscard]] std::optional<std::string> erreur_date_civile(const DateCivile& d);
 
 /// Why a Hebrew date cannot be converted, or nothing when it can: year out
 /// of 3860..13759, month out of 1..13, Adar II in a common year, 30 Adar II,
 /// a day beyond its month (Hechvan and Kislev by the type of the year).
-[[nodiscard]] std::optional<std::string> erreur_date_hebraique(int annee, int mois, int jour);
+[[nodiscard]] std::optional<std::string> erreur_date_hebraique(const DateHebraique& d);
 
 } // namespace orvane::engine

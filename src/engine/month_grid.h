@@ -9,7 +9,7 @@
 // month lengths and the weekday of day 1.
 //
 //   GrilleMoisCivil g(horloge);       // today's month
-//   g.setDate(2024, 12, 31);
+//   g.setDate({2024, 12, 31});
 //   g.texte_case(0, 0);                // "Dim."
 //   g.jour_de_case(0, 1);              // 1: 1 December 2024 is a Sunday
 #pragma once

@@ -3,19 +3,11 @@
 // 15 to 31.
 #pragma once
 
+#include "engine/dates.h"
 #include "engine/month_grid.h"
 
 namespace orvane::engine
 {
-
-/// True weekday (1 Sunday .. 7 Saturday) of a civil date. Days are counted
-/// as Julian dates, (annee − 1) div 4 + annee + 5 + the days of the months
-/// before + jour, one more after February of a year divisible by 4; from 15
-/// October 1582 the Gregorian correction is taken off: the 10 days of the
-/// reform and one for each century year not divisible by 400 from 1700 on,
-/// from the end of its February. 4 October 1582 → 5 (Thursday), 15 October
-/// 1582 → 6 (Friday), 1 March 1800 → 7.
-[[nodiscard]] int jour_semaine_civil(int annee, int mois, int jour) noexcept;
 
 class GrilleMoisCivil final : public GrilleMois
 {
@@ -44,7 +36,7 @@ public:
     bool setDay(int jour);
     /// The whole date at once, the month kept within 1..12 and the day within
     /// its month; always a change for the listeners.
-    void setDate(int annee, int mois, int jour);
+    void setDate(const DateCivile& d);
 
     [[nodiscard]] int jours_du_mois(int annee, int mois) const override;
     [[nodiscard]] bool est_bissextile(int annee) const override;

@@ -109,10 +109,10 @@ bool GrilleMoisHebreu::setHDay(int jour)
     return true;
 }
 
-void GrilleMoisHebreu::setDate(int annee, int mois, int jour)
+void GrilleMoisHebreu::setDate(const DateHebraique& d)
 {
-    const int a = std::max(annee, premiere_annee);
-    applique(a, mois_existant(a, std::clamp(mois, 1, 13), false), jour);
+    const int a = std::max(d.annee, premiere_annee);
+    applique(a, mois_existant(a, std::clamp(d.mois, 1, 13), false), d.jour);
 }
 
 bool GrilleMoisHebreu::recule_mois()

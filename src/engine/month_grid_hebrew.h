@@ -10,7 +10,7 @@
 #pragma once
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/month_grid.h"
 #include "engine/month_grid_steps.h"
 
@@ -49,7 +49,7 @@ public:
     /// The whole date at once, the month kept within 1..13 (Adar II of a
     /// common year taken as Adar) and the day within its month; always a
     /// change for the listeners.
-    void setDate(int annee, int mois, int jour);
+    void setDate(const DateHebraique& d);
 
     /// Navigation: the month keeps its day number (within the new month's
     /// length). From Tichri of year 1 the previous month does nothing.

@@ -60,31 +60,13 @@ int mois_existant(int annee, int mois, bool en_montant) noexcept
     return mois;
 }
 
-DateHebraique lendemain_hebreu(const DateHebraique& d)
-{
-    if (d.jour < longueur_mois_hebreu(d.annee, d.mois)) {
-        return {d.annee, d.mois, d.jour + 1};
-    }
-    const MoisHebreu suivant = mois_suivant({d.annee, d.mois});
-    return {suivant.annee, suivant.mois, 1};
-}
-
-DateHebraique veille_hebreu(const DateHebraique& d)
-{
-    if (d.jour > 1) {
-        return {d.annee, d.mois, d.jour - 1};
-    }
-    const MoisHebreu precedent = mois_precedent({d.annee, d.mois});
-    return {precedent.annee, precedent.mois, longueur_mois_hebreu(precedent.annee, precedent.mois)};
-}
-
 DateHebraique decale_jours_hebreu(DateHebraique d, int n)
 {
     for (; n > 0; --n) {
-        d = lendemain_hebreu(d);
+        d = lendemain(d);
     }
     for (; n < 0; ++n) {
-        d = veille_hebreu(d);
+        d = veille(d);
     }
     return d;
 }

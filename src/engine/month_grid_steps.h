@@ -5,7 +5,7 @@
 // these steps, and the anniversary rules carry dates with them.
 //
 //   mois_suivant({5785, 6})              // {5785, 8}: 5785 is common
-//   lendemain_hebreu({5784, 13, 29})     // {5785, 1, 1}
+//   decale_jours_hebreu({5784, 13, 29}, 1)   // {5785, 1, 1}
 #pragma once
 
 #include "engine/dates.h"
@@ -60,12 +60,6 @@ struct MoisDeLAnnee {
 /// when the count goes up (`en_montant`) and 6 when it goes down, so that
 /// stepping through the months passes over the missing Adar II.
 [[nodiscard]] int mois_existant(int annee, int mois, bool en_montant) noexcept;
-
-/// The next Hebrew day: past the end of its month, day 1 of `mois_suivant`.
-[[nodiscard]] DateHebraique lendemain_hebreu(const DateHebraique& d);
-
-/// The previous Hebrew day: before day 1, the last day of `mois_precedent`.
-[[nodiscard]] DateHebraique veille_hebreu(const DateHebraique& d);
 
 /// The date `n` days later (earlier when `n` is negative), by single steps.
 [[nodiscard]] DateHebraique decale_jours_hebreu(DateHebraique d, int n);

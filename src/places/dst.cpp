@@ -179,10 +179,11 @@ DstYear TablesEte::annee(std::string_view pays, int annee, std::string_view mode
     return cherche_annee(*lignes, annee);
 }
 
-double TablesEte::correction(std::string_view pays, std::string_view mode, int jour, int mois,
-                             int annee, std::optional<double> correction_manuelle) const
+double TablesEte::correction(std::string_view pays, std::string_view mode,
+                             const engine::DateCivile& jour,
+                             std::optional<double> correction_manuelle) const
 {
-    return correction_pour_le_jour(this->annee(pays, annee, mode), mode, jour, mois,
+    return correction_pour_le_jour(annee(pays, jour.annee, mode), mode, jour.jour, jour.mois,
                                    correction_manuelle);
 }
 
@@ -208,10 +209,10 @@ double correction_pour_le_jour(const DstYear& annee, std::string_view mode, int 
 }
 
 double correction_ete_du_jour(const std::filesystem::path& repertoire, std::string_view pays,
-                              std::string_view mode, int jour, int mois, int annee,
+                              std::string_view mode, const engine::DateCivile& jour,
                               std::optional<double> correction_manuelle)
 {
-    return TablesEte(repertoire).correction(pays, mode, jour, mois, annee, correction_manuelle);
+    return TablesEte(repertoire).correction(pays, mode, jour, correction_manuelle);
 }
 
 } // namespace orvane::places

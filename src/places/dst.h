@@ -15,6 +15,7 @@
 #pragma once
 
 #include "config/summer_time_mode.h"
+#include "engine/dates.h"
 
 #include <filesystem>
 #include <map>
@@ -95,8 +96,8 @@ public:
     [[nodiscard]] DstYear annee(std::string_view pays, int annee, std::string_view mode) const;
 
     /// `correction_ete_du_jour` on the loaded tables.
-    [[nodiscard]] double correction(std::string_view pays, std::string_view mode, int jour,
-                                    int mois, int annee,
+    [[nodiscard]] double correction(std::string_view pays, std::string_view mode,
+                                    const engine::DateCivile& jour,
                                     std::optional<double> correction_manuelle) const;
 
 private:
@@ -127,8 +128,8 @@ private:
 /// The correction of a day for a country, looking up its year: the whole
 /// computation of the day page and of the tables.
 [[nodiscard]] double correction_ete_du_jour(const std::filesystem::path& repertoire,
-                                            std::string_view pays, std::string_view mode, int jour,
-                                            int mois, int annee,
+                                            std::string_view pays, std::string_view mode,
+                                            const engine::DateCivile& jour,
                                             std::optional<double> correction_manuelle);
 
 /// The summer-time state of the main window: the correction of the last

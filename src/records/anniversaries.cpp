@@ -17,7 +17,7 @@ Anniversaire anniversaire(const engine::DateHebraique& evenement, int annee,
                           engine::DateCivile aujourdhui)
 {
     Anniversaire a;
-    a.jour = jour_de_l_hebreu(reporte_date(evenement.jour, evenement.mois, evenement.annee, annee));
+    a.jour = jour_de_l_hebreu(reporte_date(evenement, annee));
     a.passe = a.jour.civile < aujourdhui;
     a.texte_civil = platform::trim(texte_civil(a.jour));
     a.texte_hebraique = platform::trim(texte_hebraique(a.jour.hebraique));
@@ -44,8 +44,7 @@ std::string entete(int nombre, Famille famille)
 int premiere_annee_a_venir(const engine::DateHebraique& evenement, engine::DateCivile aujourdhui)
 {
     const int annee = jour_du_civil(aujourdhui).hebraique.annee;
-    const JourComplet cette_annee =
-        jour_de_l_hebreu(reporte_date(evenement.jour, evenement.mois, evenement.annee, annee));
+    const JourComplet cette_annee = jour_de_l_hebreu(reporte_date(evenement, annee));
     return cette_annee.civile < aujourdhui ? annee + 1 : annee;
 }
 
@@ -101,8 +100,7 @@ AnniversairesCivils anniversaires_civils(const engine::DateHebraique& montree,
     AnniversairesCivils liste;
     liste.titre = "   " + std::to_string(nombre) + "  Prochains anniversaires civils";
     for (int k = 0; k < nombre; ++k) {
-        const JourComplet jour =
-            jour_de_l_hebreu(reporte_date(montree.jour, montree.mois, montree.annee, premiere + k));
+        const JourComplet jour = jour_de_l_hebreu(reporte_date(montree, premiere + k));
         liste.jours.push_back(jour);
         liste.lignes.push_back(ligne_anniversaire_civil(jour));
     }

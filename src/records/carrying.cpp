@@ -57,8 +57,9 @@ engine::MoisHebreu mois_ajoute(int mois, int annee, int n)
 
 } // namespace
 
-engine::DateHebraique reporte_date(int jour, int mois, int annee_origine, int annee_cible)
+engine::DateHebraique reporte_date(const engine::DateHebraique& origine, int annee_cible)
 {
+    const auto [annee_origine, mois, jour] = origine;
     const bool origine_commune = nb_mois(annee_origine) == 12;
     const bool cible_commune = nb_mois(annee_cible) == 12;
     if (mois == 6 && origine_commune && !cible_commune) {

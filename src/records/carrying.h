@@ -19,7 +19,7 @@ namespace orvane::records
 /// 5. 30 Kislev into a year whose Kislev has 29 days: 1 Tevet;
 /// 6. otherwise the same day and month.
 /// An existing date always lands on an existing date.
-[[nodiscard]] engine::DateHebraique reporte_date(int jour, int mois, int annee_origine,
+[[nodiscard]] engine::DateHebraique reporte_date(const engine::DateHebraique& origine,
                                                  int annee_cible);
 
 /// The Hebrew date `n` months after `d` (the 11 and 12 months of mourning),

@@ -7,8 +7,9 @@
 namespace orvane::records
 {
 
-DateCivileCorrigee corrige_date_civile(int annee, int mois, int jour)
+DateCivileCorrigee corrige_date_civile(engine::DateCivile saisie)
 {
+    auto& [annee, mois, jour] = saisie;
     if (mois < 1) {
         mois = 12;
         --annee;

@@ -2,7 +2,7 @@
 // the day is brought back into range and the user told why.
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +23,6 @@ struct DateCivileCorrigee {
 /// en 2023\rLe nombre de jours de ce mois est de 28\r\rNous choisissons le
 /// dernier jour de ce mois qui est le 28" (February names the year, the
 /// other months say "Le 31 Avril n'existe pas."); a day below 1 becomes 1.
-[[nodiscard]] DateCivileCorrigee corrige_date_civile(int annee, int mois, int jour);
+[[nodiscard]] DateCivileCorrigee corrige_date_civile(engine::DateCivile saisie);
 
 } // namespace orvane::records

@@ -3,7 +3,7 @@
 // on the Hebrew side.
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/month_grid_steps.h"
 
 #include <string>

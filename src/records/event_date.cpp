@@ -15,7 +15,7 @@ JourComplet date_hebraique_evenement(engine::DateCivile d, std::string_view jour
 {
     JourComplet jour = jour_du_civil(d);
     if (est_de_nuit(jour_nuit)) {
-        jour.hebraique = engine::lendemain_hebreu(jour.hebraique);
+        jour.hebraique = engine::lendemain(jour.hebraique);
         jour.jour_semaine = jour.jour_semaine % 7 + 1;
     }
     return jour;

@@ -3,7 +3,7 @@
 // its reading or festival and its Hebrew date.
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 #include <string>
 #include <string_view>

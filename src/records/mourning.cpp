@@ -38,8 +38,7 @@ std::vector<DateDeDeuil> dates_de_deuil(const DateEtMoment& deces, const DateEtM
     JourComplet enterrement = date_hebraique_evenement(inhumation.civile, inhumation.jour_nuit);
     const engine::DateHebraique b = enterrement.hebraique;
     // The burial line names the weekday of its civil date, also at night.
-    enterrement.jour_semaine = engine::jour_semaine_civil(
-        inhumation.civile.annee, inhumation.civile.mois, inhumation.civile.jour);
+    enterrement.jour_semaine = engine::jour_semaine(inhumation.civile);
     const bool nuit = est_de_nuit(inhumation.jour_nuit);
 
     std::vector<DateDeDeuil> lignes;
@@ -62,8 +61,7 @@ std::vector<DateDeDeuil> dates_de_deuil(const DateEtMoment& deces, const DateEtM
     lignes.push_back(ligne_de_deuil("   12 mois  : ", douze_mois, aujourdhui));
     if (embolismique) {
         lignes.push_back(ligne_de_deuil(
-            "   1è année : ", jour_de_l_hebreu(reporte_date(d.jour, d.mois, d.annee, d.annee + 1)),
-            aujourdhui));
+            "   1è année : ", jour_de_l_hebreu(reporte_date(d, d.annee + 1)), aujourdhui));
     }
     return lignes;
 }

@@ -2,7 +2,7 @@
 // independent day count, and the worked dates of the calendar's edges.
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "reference_calendar.h"
 
 #include <gtest/gtest.h>

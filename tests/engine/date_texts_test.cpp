@@ -108,8 +108,9 @@ TEST(LignesDuJour, AnneesSeculairesNonBissextiles)
             CalendarEngine reference;
             reference.convertit_civil_hebreu(annee, mois, 20);
             EXPECT_EQ(lignes.ligne_date_hebraique,
-                      ligne_date_hebraique(reference, reference.jour_semaine, reference.jour_hebr,
-                                           reference.mois_hebr, reference.annee_hebr))
+                      ligne_date_hebraique(
+                          reference, reference.jour_semaine,
+                          {reference.annee_hebr, reference.mois_hebr, reference.jour_hebr}))
                 << annee << '-' << mois;
         }
     }
@@ -129,7 +130,7 @@ TEST(LignesDuJour, AnneesCivilesSansZero)
     EXPECT_EQ(annee_civile_ecrite(1), 1);
     EXPECT_EQ(annee_civile_ecrite(0), -1);
     EXPECT_EQ(annee_civile_ecrite(-1), -2);
-    EXPECT_EQ(ligne_date_civile(2, 1, 1, 0), "Lundi     01  Janvier -1");
+    EXPECT_EQ(ligne_date_civile(2, {0, 1, 1}), "Lundi     01  Janvier -1");
 }
 
 TEST(LignesDuJour, AujourdhuiLuDeLHorloge)

@@ -44,11 +44,11 @@ TEST(GrilleHebraique, EtatInitial)
 TEST(GrilleHebraique, NomsDuMoisSixSelonLAnnee)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(5785, 6, 14);
+    g.setDate({5785, 6, 14});
     EXPECT_EQ(g.texte_date(), "14 Adar    5785");
-    g.setDate(5784, 6, 14);
+    g.setDate({5784, 6, 14});
     EXPECT_EQ(g.texte_date(), "14 Adar I  5784");
-    g.setDate(5784, 7, 14);
+    g.setDate({5784, 7, 14});
     EXPECT_EQ(g.texte_date(), "14 Adar II 5784");
     EXPECT_TRUE(g.est_bissextile(5784));
     EXPECT_FALSE(g.est_bissextile(5785));
@@ -64,7 +64,7 @@ TEST(GrilleHebraique, ChaqueJourDansLaColonneDeSonJourDeSemaine)
             if (ref::month_length(annee, mois) == 0) {
                 continue;
             }
-            g.setDate(annee, mois, 1);
+            g.setDate({annee, mois, 1});
             const std::vector<JourPlace> jours = jours_places(g);
             ASSERT_EQ(static_cast<int>(jours.size()), ref::month_length(annee, mois))
                 << annee << '-' << mois;
@@ -82,16 +82,16 @@ TEST(GrilleHebraique, ChaqueJourDansLaColonneDeSonJourDeSemaine)
 TEST(GrilleHebraique, NavigationAutourDAdarEnAnneeCommune)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(5785, 6, 10);
+    g.setDate({5785, 6, 10});
     EXPECT_TRUE(g.avance_mois());
     EXPECT_EQ(g.HMonth(), 8);
     EXPECT_EQ(g.HDay(), 10);
     EXPECT_TRUE(g.recule_mois());
     EXPECT_EQ(g.HMonth(), 6);
-    g.setDate(5784, 6, 10);
+    g.setDate({5784, 6, 10});
     EXPECT_TRUE(g.avance_mois());
     EXPECT_EQ(g.HMonth(), 7);
-    g.setDate(5785, 13, 29);
+    g.setDate({5785, 13, 29});
     EXPECT_TRUE(g.avance_mois());
     EXPECT_EQ(g.HYear(), 5786);
     EXPECT_EQ(g.HMonth(), 1);
@@ -107,7 +107,7 @@ TEST(GrilleHebraique, NavigationAutourDAdarEnAnneeCommune)
 TEST(GrilleHebraique, RienAvantTichriDeLAnUn)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(1, 1, 5);
+    g.setDate({1, 1, 5});
     EXPECT_FALSE(g.recule_mois());
     EXPECT_FALSE(g.recule_annee());
     EXPECT_FALSE(g.setHMonth(0));
@@ -120,7 +120,7 @@ TEST(GrilleHebraique, RienAvantTichriDeLAnUn)
 TEST(GrilleHebraique, JourApresElouLEstTichriDeLAnneeSuivante)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(5784, 13, 29);
+    g.setDate({5784, 13, 29});
     EXPECT_TRUE(g.setHDay(30));
     EXPECT_EQ(g.texte_date(), "1 Tichri  5785");
     EXPECT_TRUE(g.setHDay(0));
@@ -132,7 +132,7 @@ TEST(GrilleHebraique, JourApresElouLEstTichriDeLAnneeSuivante)
 TEST(GrilleHebraique, JoursAutourDAdarEnAnneeCommune)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(5785, 6, 29);
+    g.setDate({5785, 6, 29});
     EXPECT_TRUE(g.setHDay(30));
     EXPECT_EQ(g.HMonth(), 8);
     EXPECT_EQ(g.HDay(), 1);
@@ -145,7 +145,7 @@ TEST(GrilleHebraique, JoursAutourDAdarEnAnneeCommune)
 TEST(GrilleHebraique, MoisSeptEnAnneeCommune)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(5785, 6, 3);
+    g.setDate({5785, 6, 3});
     EXPECT_TRUE(g.setHMonth(7));
     EXPECT_EQ(g.HMonth(), 8);
     EXPECT_TRUE(g.setHMonth(7));
@@ -155,10 +155,10 @@ TEST(GrilleHebraique, MoisSeptEnAnneeCommune)
     EXPECT_TRUE(g.setHMonth(0));
     EXPECT_EQ(g.HYear(), 5784);
     EXPECT_EQ(g.HMonth(), 13);
-    g.setDate(5784, 7, 3);
+    g.setDate({5784, 7, 3});
     EXPECT_TRUE(g.setHYear(5785)); // Adar II into a common year: Adar
     EXPECT_EQ(g.HMonth(), 6);
-    g.setDate(5785, 7, 3);
+    g.setDate({5785, 7, 3});
     EXPECT_EQ(g.HMonth(), 6);
 }
 
@@ -167,18 +167,18 @@ TEST(GrilleHebraique, MoisSeptEnAnneeCommune)
 TEST(GrilleHebraique, LeJourResteDansLeMois)
 {
     GrilleMoisHebreu g(horloge);
-    g.setDate(5785, 2, 30);
+    g.setDate({5785, 2, 30});
     EXPECT_EQ(g.HDay(), 30);
     EXPECT_TRUE(g.setHYear(5784));
     EXPECT_EQ(g.HDay(), 29);
-    g.setDate(5784, 6, 30);
+    g.setDate({5784, 6, 30});
     EXPECT_TRUE(g.avance_mois());
     EXPECT_EQ(g.HMonth(), 7);
     EXPECT_EQ(g.HDay(), 29);
     EXPECT_TRUE(g.recule_mois());
     EXPECT_EQ(g.HDay(), 29);
     for (int annee = 5700; annee <= 5800; ++annee) {
-        g.setDate(annee, 1, 30);
+        g.setDate({annee, 1, 30});
         for (int pas = 0; pas < 13; ++pas) {
             g.avance_mois();
             ASSERT_GE(g.jours_ce_mois(), g.HDay()) << annee;

@@ -65,17 +65,17 @@ TEST(LongueursDesMois, SuiventLaReferencePourToutesLesAnnees)
 
 TEST(PasDeJours, ExemplesDeFinsDeMois)
 {
-    EXPECT_EQ(lendemain_hebreu({5784, 13, 29}), (DateHebraique{5785, 1, 1}));
-    EXPECT_EQ(veille_hebreu({5785, 1, 1}), (DateHebraique{5784, 13, 29}));
-    EXPECT_EQ(lendemain_hebreu({5785, 6, 29}), (DateHebraique{5785, 8, 1}));
-    EXPECT_EQ(veille_hebreu({5785, 8, 1}), (DateHebraique{5785, 6, 29}));
-    EXPECT_EQ(lendemain_hebreu({5784, 6, 30}), (DateHebraique{5784, 7, 1}));
-    EXPECT_EQ(lendemain_hebreu({5784, 7, 29}), (DateHebraique{5784, 8, 1}));
+    EXPECT_EQ(lendemain(DateHebraique{5784, 13, 29}), (DateHebraique{5785, 1, 1}));
+    EXPECT_EQ(veille(DateHebraique{5785, 1, 1}), (DateHebraique{5784, 13, 29}));
+    EXPECT_EQ(lendemain(DateHebraique{5785, 6, 29}), (DateHebraique{5785, 8, 1}));
+    EXPECT_EQ(veille(DateHebraique{5785, 8, 1}), (DateHebraique{5785, 6, 29}));
+    EXPECT_EQ(lendemain(DateHebraique{5784, 6, 30}), (DateHebraique{5784, 7, 1}));
+    EXPECT_EQ(lendemain(DateHebraique{5784, 7, 29}), (DateHebraique{5784, 8, 1}));
     // 5785 has 355 days (Hechvan of 30 days), 5784 has 383 (Hechvan and
     // Kislev of 29 days).
-    EXPECT_EQ(lendemain_hebreu({5785, 2, 29}), (DateHebraique{5785, 2, 30}));
-    EXPECT_EQ(lendemain_hebreu({5784, 2, 29}), (DateHebraique{5784, 3, 1}));
-    EXPECT_EQ(lendemain_hebreu({5784, 3, 29}), (DateHebraique{5784, 4, 1}));
+    EXPECT_EQ(lendemain(DateHebraique{5785, 2, 29}), (DateHebraique{5785, 2, 30}));
+    EXPECT_EQ(lendemain(DateHebraique{5784, 2, 29}), (DateHebraique{5784, 3, 1}));
+    EXPECT_EQ(lendemain(DateHebraique{5784, 3, 29}), (DateHebraique{5784, 4, 1}));
     // Burial on 25 Av: the seventh day is 1 Eloul, the thirtieth 24 Eloul.
     EXPECT_EQ(decale_jours_hebreu({5784, 12, 25}, 6), (DateHebraique{5784, 13, 1}));
     EXPECT_EQ(decale_jours_hebreu({5784, 12, 25}, 29), (DateHebraique{5784, 13, 24}));
@@ -89,8 +89,8 @@ TEST(PasDeJours, SuiventLaReferenceJourApresJour)
     std::int64_t fixe = ref::fixed_from_hebrew({5700, 1, 1});
     while (d.annee < 5800) {
         ASSERT_TRUE(date_hebraique_existe(d)) << d.annee << '-' << d.mois << '-' << d.jour;
-        const DateHebraique suivant = lendemain_hebreu(d);
-        ASSERT_EQ(veille_hebreu(suivant), d);
+        const DateHebraique suivant = lendemain(d);
+        ASSERT_EQ(veille(suivant), d);
         const ref::Ymd attendu = ref::hebrew_from_fixed(++fixe);
         ASSERT_EQ(suivant, (DateHebraique{attendu.y, attendu.m, attendu.d}))
             << d.annee << '-' << d.mois << '-' << d.jour;

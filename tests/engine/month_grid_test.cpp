@@ -1,7 +1,7 @@
 // The month-grid layout and the civil grid: what each cell shows, where day
 // 1 and the focus stand, and how each change of date moves the grid.
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/month_grid_civil.h"
 #include "month_grid_cells.h"
 #include "platform/clock.h"
@@ -72,13 +72,13 @@ TEST(DispositionGrille, LeFocusEstLaCaseDuJour)
 {
     GrilleMoisCivil g(horloge);
     for (int jour = 1; jour <= 31; ++jour) {
-        g.setDate(2024, 12, jour); // 1 December 2024 is a Sunday
+        g.setDate({2024, 12, jour}); // 1 December 2024 is a Sunday
         const CaseGrille focus = g.case_focus();
         EXPECT_EQ(g.jour_de_case(focus.colonne, focus.ligne), jour);
     }
-    g.setDate(2024, 12, 1);
+    g.setDate({2024, 12, 1});
     EXPECT_EQ(g.case_focus(), (CaseGrille{0, 1}));
-    g.setDate(2024, 12, 8);
+    g.setDate({2024, 12, 8});
     EXPECT_EQ(g.case_focus(), (CaseGrille{0, 2}));
 }
 
@@ -86,13 +86,14 @@ TEST(DispositionGrille, LeFocusEstLaCaseDuJour)
 
 TEST(JourSemaineCivil, ExemplesDeLaReformeEtDesSiecles)
 {
-    EXPECT_EQ(jour_semaine_civil(1582, 10, 4), 5);  // Thursday
-    EXPECT_EQ(jour_semaine_civil(1582, 10, 15), 6); // Friday
-    EXPECT_EQ(jour_semaine_civil(1750, 3, 1), 1);   // Sunday
-    EXPECT_EQ(jour_semaine_civil(1800, 3, 1), 7);   // Saturday
-    EXPECT_EQ(jour_semaine_civil(1800, 2, 28), 6);  // Friday: 1800 has no 29 February
-    EXPECT_EQ(jour_semaine_civil(2024, 10, 3), 5);
-    EXPECT_EQ(jour_semaine_civil(2100, 3, 1), 2); // Monday
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{1582, 10, 4}), 5);  // Thursday
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{1582, 10, 15}), 6); // Friday
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{1750, 3, 1}), 1);   // Sunday
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{1800, 3, 1}), 7);   // Saturday
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{1800, 2, 28}),
+              6); // Friday: 1800 has no 29 February
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{2024, 10, 3}), 5);
+    EXPECT_EQ(engine::jour_semaine(engine::DateCivile{2100, 3, 1}), 2); // Monday
 }
 
 // Every day from year 1 to 9999 follows the reference weekday; 2100, 2200,
@@ -102,8 +103,7 @@ TEST(JourSemaineCivil, SuitLaReferenceChaqueJour)
     DateCivile d{1, 1, 1};
     while (d.annee < 10000) {
         const int attendu = ref::weekday(ref::fixed_from_civil({d.annee, d.mois, d.jour}));
-        ASSERT_EQ(jour_semaine_civil(d.annee, d.mois, d.jour), attendu)
-            << d.annee << '-' << d.mois << '-' << d.jour;
+        ASSERT_EQ(engine::jour_semaine(d), attendu) << d.annee << '-' << d.mois << '-' << d.jour;
         d = lendemain(d);
     }
 }
@@ -111,10 +111,9 @@ TEST(JourSemaineCivil, SuitLaReferenceChaqueJour)
 TEST(JourSemaineCivil, AnneesNegativesSansRupture)
 {
     DateCivile d{-200, 1, 1};
-    int attendu = jour_semaine_civil(d.annee, d.mois, d.jour);
+    int attendu = engine::jour_semaine(d);
     while (d.annee < 2) {
-        ASSERT_EQ(jour_semaine_civil(d.annee, d.mois, d.jour), attendu)
-            << d.annee << '-' << d.mois << '-' << d.jour;
+        ASSERT_EQ(engine::jour_semaine(d), attendu) << d.annee << '-' << d.mois << '-' << d.jour;
         d = lendemain(d);
         attendu = attendu % 7 + 1;
     }
@@ -153,7 +152,7 @@ TEST(GrilleCivile, EtatInitial)
 TEST(GrilleCivile, Octobre1582SauteDeQuatreAQuinze)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(1582, 10, 4);
+    g.setDate({1582, 10, 4});
     std::vector<int> attendu = {1, 2, 3, 4};
     for (int jour = 15; jour <= 31; ++jour) {
         attendu.push_back(jour);
@@ -167,7 +166,7 @@ TEST(GrilleCivile, Octobre1582SauteDeQuatreAQuinze)
     const CaseGrille focus20 = g.case_focus();
     EXPECT_EQ(g.jour_de_case(focus20.colonne, focus20.ligne), 20);
     // The year rule puts a day of the gap on the 16th, the day rule on the 15th.
-    g.setDate(1581, 10, 10);
+    g.setDate({1581, 10, 10});
     EXPECT_TRUE(g.setYear(1582));
     EXPECT_EQ(g.Day(), 16);
     EXPECT_TRUE(g.setDay(8));
@@ -177,9 +176,9 @@ TEST(GrilleCivile, Octobre1582SauteDeQuatreAQuinze)
 TEST(GrilleCivile, PremiersMarsDe1750Et1800)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(1750, 3, 1);
+    g.setDate({1750, 3, 1});
     EXPECT_EQ(titre_colonne(colonne_du_jour(g, 1), 0), "Dim.");
-    g.setDate(1800, 3, 1);
+    g.setDate({1800, 3, 1});
     EXPECT_EQ(titre_colonne(colonne_du_jour(g, 1), 0), "Chab.");
 }
 
@@ -188,7 +187,7 @@ TEST(GrilleCivile, PremiersMarsDe1750Et1800)
 TEST(GrilleCivile, MoisCommencantDansLaDerniereColonne)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(2025, 2, 10);
+    g.setDate({2025, 2, 10});
     EXPECT_EQ(g.decalage(), -5);
     EXPECT_EQ(g.jour_de_case(6, 1), 1);
     EXPECT_EQ(g.jour_de_case(0, 2), 2);
@@ -208,7 +207,7 @@ TEST(GrilleCivile, ChaqueJourDansLaColonneDeSonJourDeSemaine)
         g.setStartOfWeek(debut);
         for (int annee = 1500; annee <= 2600; ++annee) {
             for (int mois = 1; mois <= 12; ++mois) {
-                g.setDate(annee, mois, 1);
+                g.setDate({annee, mois, 1});
                 const std::vector<JourPlace> jours = jours_places(g);
                 ASSERT_EQ(static_cast<int>(jours.size()),
                           annee == 1582 && mois == 10 ? 21 : g.jours_ce_mois());
@@ -226,12 +225,12 @@ TEST(GrilleCivile, ChaqueJourDansLaColonneDeSonJourDeSemaine)
 TEST(GrilleCivile, JourAuDelaDuMoisPasseAuMoisSuivant)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(2024, 12, 31);
+    g.setDate({2024, 12, 31});
     EXPECT_TRUE(g.setDay(32));
     EXPECT_EQ((DateCivile{g.Year(), g.Month(), g.Day()}), (DateCivile{2025, 1, 1}));
     EXPECT_TRUE(g.setDay(0));
     EXPECT_EQ((DateCivile{g.Year(), g.Month(), g.Day()}), (DateCivile{2024, 12, 31}));
-    g.setDate(2024, 3, 1);
+    g.setDate({2024, 3, 1});
     EXPECT_TRUE(g.setDay(-3));
     EXPECT_EQ((DateCivile{g.Year(), g.Month(), g.Day()}), (DateCivile{2024, 2, 29}));
     EXPECT_FALSE(g.setDay(29));
@@ -261,21 +260,21 @@ TEST(GrilleCivile, ChangementsDeMoisEtDAnnee)
 TEST(GrilleCivile, LeJourResteDansLeMois)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(2024, 1, 31);
+    g.setDate({2024, 1, 31});
     EXPECT_TRUE(g.setMonth(2));
     EXPECT_EQ(g.Day(), 29);
     EXPECT_TRUE(g.setYear(2023));
     EXPECT_EQ(g.Day(), 28);
-    g.setDate(2023, 4, 31);
+    g.setDate({2023, 4, 31});
     EXPECT_EQ(g.Day(), 30);
-    g.setDate(2023, 14, 5);
+    g.setDate({2023, 14, 5});
     EXPECT_EQ(g.Month(), 12);
 }
 
 TEST(GrilleCivile, ClicsEtLectureSeule)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(2024, 12, 31);
+    g.setDate({2024, 12, 31});
     EXPECT_FALSE(g.case_selectionnable(0, 0)); // title
     EXPECT_FALSE(g.case_selectionnable(3, 5)); // after 31 December
     EXPECT_FALSE(g.clique(3, 5));
@@ -299,7 +298,7 @@ TEST(GrilleCivile, ClicsEtLectureSeule)
 TEST(GrilleCivile, RetourALaDateDuJour)
 {
     GrilleMoisCivil g(horloge);
-    g.setDate(1999, 5, 5);
+    g.setDate({1999, 5, 5});
     EXPECT_FALSE(g.UseCurrentDate());
     g.setUseCurrentDate(true);
     EXPECT_TRUE(g.UseCurrentDate());

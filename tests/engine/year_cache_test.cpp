@@ -5,7 +5,7 @@
 // range both ways, and through far-apart years mixed with direct calls.
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "reference_calendar.h"
 
 #include <gtest/gtest.h>

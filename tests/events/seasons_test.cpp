@@ -1,7 +1,7 @@
 // Seasons, the blessing of the sun and the prayer for rain.
 
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "events/cycles/season_rows.h"
 #include "events/cycles/seasons.h"
 

@@ -49,7 +49,7 @@ TEST_F(GrillesMois, CivileEtatParDefaut)
 TEST_F(GrillesMois, CivileJour32EnDecembre)
 {
     TGCalendar g(horloge);
-    g.setDate(2024, 12, 31);
+    g.setDate({2024, 12, 31});
     QSignalSpy changes(&g, &MonthGridView::changed);
     g.setDay(32);
     EXPECT_EQ(changes.count(), 1);
@@ -71,7 +71,7 @@ TEST_F(GrillesMois, CivileClics)
 {
     TGCalendar g(horloge);
     g.resize(7 * 40 + 6, 7 * 24 + 6);
-    g.setDate(2024, 12, 31); // 1 December 2024 is a Sunday
+    g.setDate({2024, 12, 31}); // 1 December 2024 is a Sunday
     QSignalSpy changes(&g, &MonthGridView::changed);
     clique(g, 3, 2); // Wednesday 11 December
     EXPECT_EQ(g.Day(), 11);
@@ -145,7 +145,7 @@ TEST_F(GrillesMois, PremierJourDeLaSemaineSansChangementDeDate)
     EXPECT_EQ(g.grille().texte_case(0, 0), "Lun.");
     EXPECT_EQ(g.grille().texte_case(6, 0), "Dim.");
     EXPECT_EQ(changes.count(), 0);
-    g.setDate(1999, 1, 1);
+    g.setDate({1999, 1, 1});
     g.setUseCurrentDate(true);
     EXPECT_EQ(g.Year(), 2024);
     EXPECT_TRUE(g.UseCurrentDate());
@@ -168,7 +168,7 @@ TEST_F(GrillesMois, HebraiqueEtatParDefaut)
 TEST_F(GrillesMois, HebraiqueAdarDUneAnneeCommune)
 {
     THCalend g(horloge);
-    g.setDate(5785, 6, 10);
+    g.setDate({5785, 6, 10});
     QSignalSpy changes(&g, &MonthGridView::changed);
     g.avance_mois();
     EXPECT_EQ(g.HMonth(), 8);
@@ -187,7 +187,7 @@ TEST_F(GrillesMois, HebraiqueAdarDUneAnneeCommune)
 TEST_F(GrillesMois, HebraiqueApresEloul)
 {
     THCalend g(horloge);
-    g.setDate(5784, 13, 29);
+    g.setDate({5784, 13, 29});
     QSignalSpy changes(&g, &MonthGridView::changed);
     g.setHDay(30);
     EXPECT_EQ(changes.count(), 1);
@@ -206,7 +206,7 @@ TEST_F(GrillesMois, HebraiqueClicEtTichriDeLAnUn)
     clique(g, 0, 2); // Sunday 4 Tichri 5785
     EXPECT_EQ(g.HDay(), 4);
     EXPECT_EQ(changes.count(), 1);
-    g.setDate(1, 1, 1);
+    g.setDate({1, 1, 1});
     g.recule_mois();
     EXPECT_EQ(g.HYear(), 1);
     EXPECT_EQ(changes.count(), 2);

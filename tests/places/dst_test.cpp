@@ -170,22 +170,22 @@ TEST_F(LitDecaleur, PaysDeLaListeEuropeenneAvecLaTableDeFrance)
 TEST_F(LitDecaleur, LesModesDeToutelAnneeNeLisentPasLaTable)
 {
     EXPECT_EQ(lit_decaleur(dir.path(), "France", 2025, config::mode_ete_toute_l_annee), DstYear{});
-    EXPECT_EQ(
-        correction_ete_du_jour(dir.path(), "France", config::mode_ete_toute_l_annee, 1, 1, 2025, 0),
-        1);
-    EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", config::mode_hiver_toute_l_annee, 1, 7,
-                                     2025, 1),
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", config::mode_ete_toute_l_annee,
+                                     {2025, 1, 1}, 0),
+              1);
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", config::mode_hiver_toute_l_annee,
+                                     {2025, 7, 1}, 1),
               0);
 }
 
 TEST_F(LitDecaleur, CorrectionDuJourAvecChangement)
 {
-    EXPECT_EQ(
-        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, 30, 3, 2025, 0),
-        1);
-    EXPECT_EQ(
-        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, 29, 3, 2025, 1),
-        0);
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement,
+                                     {2025, 3, 30}, 0),
+              1);
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement,
+                                     {2025, 3, 29}, 1),
+              0);
 }
 
 // The loaded tables read each file once for the whole run: a table and the
@@ -202,7 +202,7 @@ TEST_F(LitDecaleur, LesTablesChargeesNeRelisentPasLesFichiers)
     std::filesystem::remove(dir / "H_europe.txt");
     platform::write_lines(dir / "h_Japon.txt", table_france);
     EXPECT_EQ(tables.annee("Belgique", 2025, config::mode_avec_changement), france);
-    EXPECT_EQ(tables.correction("France", config::mode_avec_changement, 30, 3, 2025, 0), 1);
+    EXPECT_EQ(tables.correction("France", config::mode_avec_changement, {2025, 3, 30}, 0), 1);
     EXPECT_FALSE(tables.annee("Japon", 2025, config::mode_avec_changement).trouve());
     // A fresh lookup from the directory sees the files as they are now.
     EXPECT_FALSE(lit_decaleur(dir.path(), "France", 2025, config::mode_avec_changement).trouve());
@@ -213,17 +213,17 @@ TEST_F(LitDecaleur, LesTablesChargeesNeRelisentPasLesFichiers)
 TEST_F(LitDecaleur, SansLigneLaCorrectionManuelleEstGardee)
 {
     EXPECT_EQ(
-        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, 1, 7, 2090, 1),
+        correction_ete_du_jour(dir.path(), "France", config::mode_avec_changement, {2090, 7, 1}, 1),
         1);
     EXPECT_EQ(
-        correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, 1, 7, 2025, 1),
+        correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, {2025, 7, 1}, 1),
         1);
     EXPECT_EQ(
-        correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, 1, 7, 2025, 0),
+        correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, {2025, 7, 1}, 0),
         0);
     // Without a correction set by hand, winter time.
-    EXPECT_EQ(correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement, 1, 7, 2025,
-                                     std::nullopt),
+    EXPECT_EQ(correction_ete_du_jour(dir.path(), "Japon", config::mode_avec_changement,
+                                     {2025, 7, 1}, std::nullopt),
               0);
 }
 

@@ -102,8 +102,7 @@ TEST(ProchainsAnniversaires, LePremierEstLePlusProcheAVenir)
             const Anniversaire& premier = p.anniversaires.front();
             ASSERT_FALSE(premier.jour.civile < aujourdhui);
             ASSERT_FALSE(premier.passe);
-            const DateHebraique avant =
-                reporte_date(e.jour, e.mois, e.annee, premier.jour.hebraique.annee - 1);
+            const DateHebraique avant = reporte_date(e, premier.jour.hebraique.annee - 1);
             const std::int64_t fixe_avant =
                 ref::fixed_from_hebrew({avant.annee, avant.mois, avant.jour});
             ASSERT_LT(fixe_avant,

@@ -67,7 +67,7 @@ TEST(DateBarMitsva, ExisteEtSuitLesReglesDAnniversaire)
                         events::date_bar_mitsva({annee, mois, jour}, sexe == Sexe::fille);
                     ASSERT_GE(ref::month_length(r.annee, r.mois), r.jour)
                         << jour << '/' << mois << '/' << annee;
-                    ASSERT_EQ(r, reporte_date(jour, mois, annee, cible))
+                    ASSERT_EQ(r, reporte_date({annee, mois, jour}, cible))
                         << jour << '/' << mois << '/' << annee;
                 }
             }

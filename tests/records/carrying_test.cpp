@@ -42,8 +42,7 @@ TEST(ReporteDate, ReglesNommees)
         {"Tichri", {5700, 1, 1}, 5785, {5785, 1, 1}},
     };
     for (const Cas& c : cas) {
-        EXPECT_EQ(reporte_date(c.origine.jour, c.origine.mois, c.origine.annee, c.cible), c.attendu)
-            << c.nom;
+        EXPECT_EQ(reporte_date(c.origine, c.cible), c.attendu) << c.nom;
     }
 }
 
@@ -60,7 +59,7 @@ TEST(ReporteDate, UneDateReporteeExisteToujours)
             combinaisons.insert({o.embolismique(), c.embolismique()});
             for (int mois = 1; mois <= 13; ++mois) {
                 for (int jour = 1; jour <= o.jours(mois); ++jour) {
-                    const DateHebraique r = reporte_date(jour, mois, origine, cible);
+                    const DateHebraique r = reporte_date({origine, mois, jour}, cible);
                     ASSERT_EQ(r.annee, cible);
                     ASSERT_GE(c.jours(r.mois), r.jour)
                         << jour << '/' << mois << '/' << origine << " -> " << cible;

@@ -95,8 +95,13 @@ DayTimes calcule(const Reference& r, const std::string& avis)
     ZmanimSettings reglages;
     reglages.opinion_calcul = avis;
     DayTimes j;
-    horaires_du_jour({1, r.jour, r.mois, r.annee, texte_angle(r.latitude, 'N', 'S'),
-                      texte_angle(r.longitude, 'E', 'W'), "0", avis, 0},
+    horaires_du_jour({1,
+                      {r.annee, r.mois, r.jour},
+                      texte_angle(r.latitude, 'N', 'S'),
+                      texte_angle(r.longitude, 'E', 'W'),
+                      "0",
+                      avis,
+                      0},
                      reglages, j);
     return j;
 }

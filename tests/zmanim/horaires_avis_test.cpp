@@ -205,20 +205,20 @@ TEST(SortieBethDin, CalendrierDesAnnees2008A2012)
 {
     const double etoiles = 20.0;
     const double quatorze = etoiles + 14 * minute;
-    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, 29, 9, 2008, false, false), 20.1);
-    EXPECT_NEAR(sortie_beth_din(quatorze, etoiles, 30, 9, 2008, false, false), etoiles + 8 * minute,
-                1e-12);
-    EXPECT_NEAR(sortie_beth_din(quatorze, etoiles, 1, 10, 2009, false, false),
+    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, {2008, 9, 29}, false, false), 20.1);
+    EXPECT_NEAR(sortie_beth_din(quatorze, etoiles, {2008, 9, 30}, false, false),
+                etoiles + 8 * minute, 1e-12);
+    EXPECT_NEAR(sortie_beth_din(quatorze, etoiles, {2009, 10, 1}, false, false),
                 etoiles + 10 * minute, 1e-12);
-    EXPECT_NEAR(sortie_beth_din(quatorze, etoiles, 9, 9, 2010, false, false), etoiles + 12 * minute,
-                1e-12);
-    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, 16, 9, 2012, false, false), quatorze)
+    EXPECT_NEAR(sortie_beth_din(quatorze, etoiles, {2010, 9, 9}, false, false),
+                etoiles + 12 * minute, 1e-12);
+    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, {2012, 9, 16}, false, false), quatorze)
         << "14 minutes is not more than 14 minutes";
-    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, 1, 10, 2012, false, false), quatorze);
+    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, {2012, 10, 1}, false, false), quatorze);
     const double sept = etoiles + 7 * minute;
-    EXPECT_DOUBLE_EQ(sortie_beth_din(sept, etoiles, 1, 10, 2009, false, false), sept);
-    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, 1, 10, 2012, true, false), 20.1);
-    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, 1, 10, 2012, true, true), quatorze)
+    EXPECT_DOUBLE_EQ(sortie_beth_din(sept, etoiles, {2009, 10, 1}, false, false), sept);
+    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, {2012, 10, 1}, true, false), 20.1);
+    EXPECT_DOUBLE_EQ(sortie_beth_din(quatorze, etoiles, {2012, 10, 1}, true, true), quatorze)
         << "Kippour keeps its own exit";
 }
 

@@ -55,7 +55,7 @@ TEST(JourPolaire, SoixanteDixDegresNord)
     ContexteCalcul c;
     c.tableau = &sortie;
     ZmanimSettings r;
-    DemandeJour d{6, 21, 6, 2024, nord.latitude, nord.longitude, nord.zone, "Or Méïr", 1, false};
+    DemandeJour d{6, {2024, 6, 21}, nord.latitude, nord.longitude, nord.zone, "Or Méïr", 1, false};
     DayTimes j;
     j.heureL = {"04", "00", "00"};
     horaires_du_jour(d, r, j, c);
@@ -66,12 +66,12 @@ TEST(JourPolaire, SoixanteDixDegresNord)
     EXPECT_EQ(sortie.lignes, 0);
     EXPECT_EQ(j.heureL, (TexteHoraire{"04", "00", "00"})) << "slots not reached are left";
 
-    d.mois = 12;
+    d.date.mois = 12;
     horaires_du_jour(d, r, j, c);
     EXPECT_EQ(j.message_polaire, "Le soleil est toujours au-dessous de l'horizon");
     EXPECT_EQ(sortie.polaires, 2);
 
-    d.mois = 3;
+    d.date.mois = 3;
     horaires_du_jour(d, r, j, c);
     EXPECT_FALSE(j.jour_polaire);
     EXPECT_TRUE(j.message_polaire.empty());
@@ -83,7 +83,7 @@ DayTimes refuse(const std::string& lat, const std::string& lon, const std::strin
 {
     ZmanimSettings r;
     DayTimes j;
-    horaires_du_jour({1, 1, 1, 2024, lat, lon, zone, avis, 0}, r, j);
+    horaires_du_jour({1, {2024, 1, 1}, lat, lon, zone, avis, 0}, r, j);
     return j;
 }
 
@@ -181,12 +181,12 @@ TEST(CrepusculesAbsents, PasDHeureSansCroisement)
     ZmanimSettings r;
     r.opinion_calcul = "Bureau des Longitudes";
     DayTimes j;
-    DemandeJour d{1, 15, 1, 2024, "48°52N", "2°20E", "+1", "Bureau des Longitudes", 0};
+    DemandeJour d{1, {2024, 1, 15}, "48°52N", "2°20E", "+1", "Bureau des Longitudes", 0};
     horaires_du_jour(d, r, j);
     ASSERT_TRUE(j.heureA.definie());
     ASSERT_TRUE(j.heureN.definie());
-    d.jour = 21;
-    d.mois = 6;
+    d.date.jour = 21;
+    d.date.mois = 6;
     horaires_du_jour(d, r, j);
     EXPECT_FALSE(j.heureA.definie());
     EXPECT_FALSE(j.heureN.definie());
@@ -220,12 +220,12 @@ TEST(RavRottenberg, NomAncienAllumeLeMode)
     EXPECT_EQ(j.opinion, "Rav Rottenberg");
     ZmanimSettings garde;
     DayTimes k;
-    horaires_du_jour({6, 5, 4, 2024, "48°52N", "2°20E", "+1", "Rav_Rottenberg", 1}, garde, k);
+    horaires_du_jour({6, {2024, 4, 5}, "48°52N", "2°20E", "+1", "Rav_Rottenberg", 1}, garde, k);
     EXPECT_TRUE(garde.mode_rav_rottenberg);
-    horaires_du_jour({6, 5, 4, 2024, "48°52N", "2°20E", "+1", "Rav Rottenberg", 1}, garde, k);
+    horaires_du_jour({6, {2024, 4, 5}, "48°52N", "2°20E", "+1", "Rav Rottenberg", 1}, garde, k);
     EXPECT_TRUE(garde.mode_rav_rottenberg) << "the mode stays until its owner clears it";
     ZmanimSettings neuf;
-    horaires_du_jour({6, 5, 4, 2024, "48°52N", "2°20E", "+1", "Rav Rottenberg", 1}, neuf, k);
+    horaires_du_jour({6, {2024, 4, 5}, "48°52N", "2°20E", "+1", "Rav Rottenberg", 1}, neuf, k);
     EXPECT_FALSE(neuf.mode_rav_rottenberg) << "the current name does not switch it on";
 }
 

@@ -28,10 +28,8 @@ inline DayTimes calcule(const Lieu& lieu, int jour, int mois, int annee, const s
 {
     reglages.opinion_calcul = avis;
     DemandeJour d;
-    d.jour_semaine = jour_semaine_du_jour_julien(jour, mois, annee);
-    d.jour = jour;
-    d.mois = mois;
-    d.annee = annee;
+    d.jour_semaine = engine::jour_semaine(engine::DateCivile{annee, mois, jour});
+    d.date = {annee, mois, jour};
     d.latitude = lieu.latitude;
     d.longitude = lieu.longitude;
     d.zone = lieu.zone;

@@ -36,16 +36,17 @@ TEST(DeuxPasses, UnSecondPassageSuffit)
         for (int jour = 1; jour <= 28; ++jour) {
             for (double sinus : hauteurs) {
                 const PassagesSoleil midi =
-                    passages_soleil(jour, mois, 2024, paris_lat, paris_lon, sinus, 0);
+                    passages_soleil({2024, mois, jour}, paris_lat, paris_lon, sinus, 0);
                 ASSERT_EQ(midi.passage, Passage::normal) << jour << "/" << mois;
                 for (const bool matin : {true, false}) {
                     const double premier = matin ? midi.lever : midi.coucher;
                     const PassagesSoleil second =
-                        passages_soleil(jour, mois, 2024, paris_lat, paris_lon, sinus,
+                        passages_soleil({2024, mois, jour}, paris_lat, paris_lon, sinus,
                                         decalage_jd_de_l_heure(premier));
                     const double t2 = matin ? second.lever : second.coucher;
-                    const PassagesSoleil troisieme = passages_soleil(
-                        jour, mois, 2024, paris_lat, paris_lon, sinus, decalage_jd_de_l_heure(t2));
+                    const PassagesSoleil troisieme =
+                        passages_soleil({2024, mois, jour}, paris_lat, paris_lon, sinus,
+                                        decalage_jd_de_l_heure(t2));
                     const double t3 = matin ? troisieme.lever : troisieme.coucher;
                     EXPECT_GT(std::fabs(t2 - premier), 5 * seconde) << jour << "/" << mois;
                     EXPECT_LT(std::fabs(t3 - t2), seconde) << jour << "/" << mois;
@@ -63,19 +64,19 @@ TEST(DeuxPasses, LesCoordonneesDuSoleilNeViennentQueDeMidi)
     r.affiche_decimal = true;
     DayTimes j;
     j.sinus_hauteur = -std::sin(50 * radians_par_degre / 60);
-    j.calcul_lever_coucher(21, 6, 2024, paris_lat, paris_lon, r);
+    j.calcul_lever_coucher({2024, 6, 21}, paris_lat, paris_lon, r);
     EXPECT_TRUE(j.soleil_decimal.empty()) << "an event's evaluation";
-    j.calcul_lever_coucher(21, 6, 2024, paris_lat, paris_lon, r, true);
+    j.calcul_lever_coucher({2024, 6, 21}, paris_lat, paris_lon, r, true);
     EXPECT_EQ(j.soleil_decimal.substr(0, 3), "6.0") << j.soleil_decimal;
     const std::string midi = j.soleil_decimal;
     j.decalage_jd = 0.25;
-    j.calcul_lever_coucher(21, 6, 2024, paris_lat, paris_lon, r, true);
+    j.calcul_lever_coucher({2024, 6, 21}, paris_lat, paris_lon, r, true);
     EXPECT_EQ(j.soleil_decimal, midi) << "kept once written";
 
     r.affiche_decimal = false;
     DayTimes sans;
     sans.sinus_hauteur = j.sinus_hauteur;
-    sans.calcul_lever_coucher(21, 6, 2024, paris_lat, paris_lon, r, true);
+    sans.calcul_lever_coucher({2024, 6, 21}, paris_lat, paris_lon, r, true);
     EXPECT_TRUE(sans.soleil_decimal.empty());
 }
 

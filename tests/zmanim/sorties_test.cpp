@@ -44,10 +44,8 @@ public:
 
 DemandeJour demande(int jour, int mois, const std::string& avis, bool ligne)
 {
-    return {jour_semaine_du_jour_julien(jour, mois, 2024),
-            jour,
-            mois,
-            2024,
+    return {engine::jour_semaine(engine::DateCivile{2024, mois, jour}),
+            {2024, mois, jour},
             "48°52N",
             "2°20E",
             "+1",

@@ -95,10 +95,8 @@ TEST(TraceGolden, ToutesLesOpinionsOctetPourOctet)
         r.opinion_calcul = avis;
         for (const JourTrace& jt : jours_traces) {
             DemandeJour d;
-            d.jour_semaine = jour_semaine_du_jour_julien(jt.jour, jt.mois, 2024);
-            d.jour = jt.jour;
-            d.mois = jt.mois;
-            d.annee = 2024;
+            d.jour_semaine = engine::jour_semaine(engine::DateCivile{2024, jt.mois, jt.jour});
+            d.date = {2024, jt.mois, jt.jour};
             d.latitude = jt.lieu.latitude;
             d.longitude = jt.lieu.longitude;
             d.zone = jt.lieu.zone;

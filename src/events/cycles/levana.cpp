@@ -15,11 +15,7 @@ namespace orvane::events
 namespace
 {
 
-struct DateHebraique {
-    int annee;
-    int mois;
-    int jour;
-};
+using engine::DateHebraique;
 
 /// `jours` days after a Hebrew date, carried over the months of its year and
 /// into the next year (a day above the length of its month goes on into the

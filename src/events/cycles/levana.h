@@ -7,7 +7,7 @@
 // France; Israel: 21 mn earlier).
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 #include <functional>
 #include <string>

@@ -13,7 +13,7 @@
 // Diaspora asks for rain from the evening before 5 December 2024.
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/names.h"
 #include "events/cycles/season_rows.h"
 #include "events/festivals/day_labels.h"

@@ -70,7 +70,7 @@ BarMitsva paracha_bar_mitsva(engine::CalendarEngine& e, bool fille, bool diaspor
             std::string(engine::nom_mois_hebreu(d.mois, e.nb_mois == 13)) + " " +
             std::to_string(d.annee);
         while (e.jour_semaine != 7) {
-            d = engine::lendemain_hebreu(d);
+            d = engine::lendemain(d);
             e.convertit_hebreu_civil(d.annee, d.mois, d.jour);
         }
         LibellesDuJour l = libelles_du_jour(e, diaspora);

@@ -2,8 +2,8 @@
 
 #include "engine/arithmetic.h"
 #include "engine/calendar_engine.h"
-#include "engine/civil_dates.h"
 #include "engine/date_texts.h"
+#include "engine/dates.h"
 #include "engine/names.h"
 #include "events/cycles/seasons.h"
 #include "events/saved_dates.h"
@@ -25,8 +25,8 @@ std::string nom_jour(int jour_semaine)
 std::string texte_hahama(engine::CalendarEngine& e, int annee)
 {
     const Tekoufa nissan = calcule_tekoufot(e, annee)[3];
-    const engine::DateCivile jour =
-        engine::lendemain({nissan.annee_civile, nissan.mois_civil, nissan.jour_civil});
+    const engine::DateCivile jour = engine::lendemain(
+        engine::DateCivile{nissan.annee_civile, nissan.mois_civil, nissan.jour_civil});
     return "Bircat HA'HAMA : " + nom_jour(engine::normalise_jour(nissan.jour_semaine + 1)) +
            std::to_string(jour.jour) + " " +
            std::string(engine::mois_civils[static_cast<std::size_t>(jour.mois)]) + " " +

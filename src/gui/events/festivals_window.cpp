@@ -57,8 +57,7 @@ events::HeureEteFrance heure_ete_france(const places::TablesEte& tables)
 {
     return [&tables](engine::DateCivile d) {
         try {
-            return tables.correction("France", config::mode_avec_changement, d.jour, d.mois,
-                                     d.annee, std::nullopt) >= 1;
+            return tables.correction("France", config::mode_avec_changement, d, std::nullopt) >= 1;
         } catch (const std::exception&) {
             return false; // no table: winter time
         }

@@ -291,10 +291,10 @@ void TFMainForm::visualise_date_civile()
 void TFMainForm::deplace_grilles()
 {
     garde_grille_civile_ = true;
-    GCalendar1->setDate(panneau_.annee_civile(), panneau_.mois_civil(), panneau_.jour_civil());
+    GCalendar1->setDate({panneau_.annee_civile(), panneau_.mois_civil(), panneau_.jour_civil()});
     garde_grille_civile_ = false;
     garde_grille_hebraique_ = true;
-    HCalend1->setDate(panneau_.annee_hebr(), panneau_.mois_hebr(), panneau_.jour_hebr());
+    HCalend1->setDate({panneau_.annee_hebr(), panneau_.mois_hebr(), panneau_.jour_hebr()});
     garde_grille_hebraique_ = false;
 }
 

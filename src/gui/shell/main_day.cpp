@@ -301,8 +301,9 @@ void TFMainForm::place_marqueur(long maintenant)
 void TFMainForm::affiche_etoiles()
 {
     const std::string montre = panneau_.nom_jour();
-    const std::string aujourdhui = std::string(shell::jour_anglais(engine::jour_semaine_civil(
-        ctx_.engine.aujourdhui_annee, ctx_.engine.aujourdhui_mois, ctx_.engine.aujourdhui_jour)));
+    const std::string aujourdhui = std::string(shell::jour_anglais(engine::jour_semaine(
+        engine::DateCivile{ctx_.engine.aujourdhui_annee, ctx_.engine.aujourdhui_mois,
+                           ctx_.engine.aujourdhui_jour})));
     const shell::EtoilesChabbat e = shell::etoiles_chabbat(montre, aujourdhui);
     const bool visibles = panneau_.valide();
     Memo6->setVisible(visibles && e.entree);

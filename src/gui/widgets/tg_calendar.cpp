@@ -23,9 +23,9 @@ void TGCalendar::setDay(int jour)
     apres_changement(civil_.setDay(jour));
 }
 
-void TGCalendar::setDate(int annee, int mois, int jour)
+void TGCalendar::setDate(const engine::DateCivile& d)
 {
-    civil_.setDate(annee, mois, jour);
+    civil_.setDate(d);
     apres_changement(true);
 }
 

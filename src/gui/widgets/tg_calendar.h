@@ -38,7 +38,7 @@ public slots:
     void setMonth(int mois);
     void setDay(int jour);
     /// The whole date at once; always followed by `changed`.
-    void setDate(int annee, int mois, int jour);
+    void setDate(const engine::DateCivile& d);
 
 protected:
     [[nodiscard]] engine::GrilleMois& grille_a_changer() override { return civil_; }

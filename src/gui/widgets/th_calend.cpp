@@ -23,9 +23,9 @@ void THCalend::setHDay(int jour)
     apres_changement(hebreu_.setHDay(jour));
 }
 
-void THCalend::setDate(int annee, int mois, int jour)
+void THCalend::setDate(const engine::DateHebraique& d)
 {
-    hebreu_.setDate(annee, mois, jour);
+    hebreu_.setDate(d);
     apres_changement(true);
 }
 

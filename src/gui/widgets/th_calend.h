@@ -47,7 +47,7 @@ public slots:
     void setHMonth(int mois);
     void setHDay(int jour);
     /// The whole date at once; always followed by `changed`.
-    void setDate(int annee, int mois, int jour);
+    void setDate(const engine::DateHebraique& d);
     void recule_mois();
     void avance_mois();
     void recule_annee();

@@ -51,9 +51,9 @@ void dates_du_jour(JourCalcule& j, const DemandeJourAccueil& demande)
     j.date = d;
     j.hebraique = {e.annee_hebr, e.mois_hebr, e.jour_hebr};
     j.jour_semaine = e.jour_semaine;
-    j.date_civile = engine::ligne_date_civile(e.jour_semaine, d.jour, d.mois, d.annee);
+    j.date_civile = engine::ligne_date_civile(e.jour_semaine, d);
     j.date_hebraique =
-        engine::ligne_date_hebraique(e, e.jour_semaine, e.jour_hebr, e.mois_hebr, e.annee_hebr);
+        engine::ligne_date_hebraique(e, e.jour_semaine, {e.annee_hebr, e.mois_hebr, e.jour_hebr});
     j.ligne_date = " " +
                    platform::trim(engine::jours_semaine[static_cast<std::size_t>(e.jour_semaine)]) +
                    " " + std::to_string(d.jour) + " " +
@@ -114,10 +114,8 @@ HorairesDate horaires_de_la_date(const DonneesChargees& donnees, const DemandeJo
         return ciop.valeur(cle);
     };
     zmanim::DemandeJour jour;
-    jour.jour_semaine = engine::jour_semaine_civil(d.annee, d.mois, d.jour);
-    jour.jour = d.jour;
-    jour.mois = d.mois;
-    jour.annee = d.annee;
+    jour.jour_semaine = engine::jour_semaine(d);
+    jour.date = d;
     jour.latitude = demande.lieu.latitude;
     jour.longitude = demande.lieu.longitude;
     jour.zone = demande.lieu.decalage;

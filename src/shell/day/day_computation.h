@@ -13,7 +13,7 @@
 //   // j.correction_ete 1; j.horaires[2].texte "Lever du soleil : Nets      05:47"
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/month_grid_steps.h"
 #include "events/festivals/week_texts.h"
 #include "events/years/characteristics.h"

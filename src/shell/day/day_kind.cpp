@@ -98,7 +98,7 @@ NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine, bool
 
     const bool samedi = jour_semaine == 7;
     const bool chome = jour_chome(d, diaspora);
-    const engine::DateHebraique demain = engine::lendemain_hebreu(d);
+    const engine::DateHebraique demain = engine::lendemain(d);
     const bool demain_samedi = jour_semaine == 6;
     const bool demain_chome = jour_chome(demain, diaspora);
 

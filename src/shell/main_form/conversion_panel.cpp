@@ -78,7 +78,7 @@ PanneauConversion::PanneauConversion(engine::DateCivile date) : civile_(date)
 
 bool PanneauConversion::valide_civile()
 {
-    if (const auto erreur = engine::erreur_date_civile(civile_.annee, civile_.mois, civile_.jour)) {
+    if (const auto erreur = engine::erreur_date_civile(civile_)) {
         etat_ = EtatPanneau::civile_invalide;
         message_ = message_etat(*erreur == engine::message_jours_supprimes_1582
                                     ? *erreur
@@ -97,7 +97,7 @@ bool PanneauConversion::valide_civile()
 
 bool PanneauConversion::valide_hebraique()
 {
-    if (engine::erreur_date_hebraique(hebraique_.annee, hebraique_.mois, hebraique_.jour)) {
+    if (engine::erreur_date_hebraique(hebraique_)) {
         etat_ = EtatPanneau::hebraique_invalide;
         message_ = message_etat(engine::message_date_hebraique_incorrecte,
                                 annee_hors_limites_hebraique(hebraique_.annee));
@@ -150,9 +150,9 @@ bool PanneauConversion::change_jour_hebreu(int jour)
     }
     const int longueur = engine::longueur_mois_hebreu(d.annee, d.mois);
     if (longueur > 0 && jour > longueur) {
-        hebraique_ = engine::lendemain_hebreu({d.annee, d.mois, longueur});
+        hebraique_ = engine::lendemain(engine::DateHebraique{d.annee, d.mois, longueur});
     } else if (longueur > 0 && jour <= 0) {
-        hebraique_ = engine::veille_hebreu({d.annee, d.mois, 1});
+        hebraique_ = engine::veille(engine::DateHebraique{d.annee, d.mois, 1});
     } else {
         hebraique_.jour = jour;
     }

@@ -25,7 +25,7 @@
 // valid date again.
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 #include "engine/month_grid_steps.h"
 
 #include <string>

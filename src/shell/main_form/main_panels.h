@@ -3,7 +3,7 @@
 // place label, the today-or-not texts and the anniversaries title.
 #pragma once
 
-#include "engine/civil_dates.h"
+#include "engine/dates.h"
 
 #include <string>
 #include <string_view>

@@ -57,10 +57,10 @@ TexteHoraire texte_entree(const TexteHoraire& coucher, int tossefet)
             texte_deux_chiffres(valeur_texte(coucher.secondes))};
 }
 
-double sortie_beth_din(double t_sortie, double t_etoiles, int jour, int mois, int annee,
-                       bool vaudrel, bool kippour)
+double sortie_beth_din(double t_sortie, double t_etoiles, const engine::DateCivile& d, bool vaudrel,
+                       bool kippour)
 {
-    const int date = cle(annee, mois, jour);
+    const int date = cle(d.annee, d.mois, d.jour);
     if ((vaudrel && !kippour) || date < cle(2008, 9, 30)) {
         return t_etoiles + six_minutes;
     }

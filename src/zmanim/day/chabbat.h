@@ -23,7 +23,7 @@ namespace orvane::zmanim
 /// at 8.5° but at most 8, 10, 12 and 14 minutes after the stars in the years
 /// beginning 30 September 2008, 19 September 2009, 9 September 2010 and
 /// 29 September 2011; from 17 September 2012 the 8.5° exit unchanged.
-[[nodiscard]] double sortie_beth_din(double t_sortie, double t_etoiles, int jour, int mois,
-                                     int annee, bool vaudrel, bool kippour);
+[[nodiscard]] double sortie_beth_din(double t_sortie, double t_etoiles,
+                                     const engine::DateCivile& date, bool vaudrel, bool kippour);
 
 } // namespace orvane::zmanim

@@ -67,15 +67,13 @@ const std::array<DescriptionCreneau, 25>& creneaux()
     return table_creneaux;
 }
 
-void DayTimes::calcul_lever_coucher(int jour_civil, int mois_civil, int annee_civile, double lat,
-                                    double lon, const ZmanimSettings& reglages,
-                                    bool coordonnees_du_soleil)
+void DayTimes::calcul_lever_coucher(const engine::DateCivile& date, double lat, double lon,
+                                    const ZmanimSettings& reglages, bool coordonnees_du_soleil)
 {
     if (!reglages.iteration) {
         decalage_jd = 0;
     }
-    const PassagesSoleil p =
-        passages_soleil(jour_civil, mois_civil, annee_civile, lat, lon, sinus_hauteur, decalage_jd);
+    const PassagesSoleil p = passages_soleil(date, lat, lon, sinus_hauteur, decalage_jd);
     if (reglages.affiche_decimal && coordonnees_du_soleil && soleil_decimal.empty()) {
         const double alpha = reduit_tour(p.ascension_droite);
         soleil_decimal =

@@ -12,6 +12,7 @@
 // flags before the slots.
 #pragma once
 
+#include "engine/dates.h"
 #include "zmanim/format/arrondi.h"
 #include "zmanim/settings/parametres.h"
 
@@ -147,9 +148,8 @@ public:
     /// `coordonnees_du_soleil` (the day asks it of its midday evaluation) and
     /// `soleil_decimal` empty, the sun's right ascension (hours, 0..24) and
     /// declination (degrees) at the instant of evaluation fill it.
-    void calcul_lever_coucher(int jour_civil, int mois_civil, int annee_civile, double lat,
-                              double lon, const ZmanimSettings& reglages,
-                              bool coordonnees_du_soleil = false);
+    void calcul_lever_coucher(const engine::DateCivile& date, double lat, double lon,
+                              const ZmanimSettings& reglages, bool coordonnees_du_soleil = false);
 
     /// Copies the three texts of a written time into the slot named by
     /// `jeton` ("heureA", "heureTSE", "entree_chabbat", ...); a name that is

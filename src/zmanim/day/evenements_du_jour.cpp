@@ -153,7 +153,7 @@ void CalculJour::etoiles_sortie_nuit()
     if (opinion_ == avis_beth_din && sortie.existe) {
         const auto [jour_h, mois_h] = contexte_.vaudrel ? jour_mois_hebreu() : std::pair{0, 0};
         const bool kippour = jour_h == jour_kippour && mois_h == mois_tichri;
-        sortie.t = sortie_beth_din(sortie.t, j_.t_etoiles, j_.jour, j_.mois, j_.annee,
+        sortie.t = sortie_beth_din(sortie.t, j_.t_etoiles, {j_.annee, j_.mois, j_.jour},
                                    contexte_.vaudrel, kippour);
     }
     ecrit(ModeArrondi::plus_tard, sortie, &DayTimes::t_sortie, &DayTimes::heureSOR);

@@ -70,9 +70,9 @@ void CalculJour::execute()
 void CalculJour::commence_jour()
 {
     j_.jour_semaine = demande_.jour_semaine > 7 ? demande_.jour_semaine - 7 : demande_.jour_semaine;
-    j_.jour = demande_.jour;
-    j_.mois = demande_.mois;
-    j_.annee = demande_.annee;
+    j_.jour = demande_.date.jour;
+    j_.mois = demande_.date.mois;
+    j_.annee = demande_.date.annee;
     j_.correction_ete = demande_.correction_ete;
     j_.erreur_horaires = false;
     j_.message_erreur.clear();

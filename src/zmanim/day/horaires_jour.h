@@ -9,7 +9,7 @@
 // not go down as far as an angle, dawn and night take solar midnight. On a
 // polar day (no sunrise) nothing but the polar message is produced.
 //
-//   DemandeJour d{6, 21, 6, 2024, "48°52N", "2°20E", "+1", "Beth Din (France)", 1};
+//   DemandeJour d{6, {2024, 6, 21}, "48°52N", "2°20E", "+1", "Beth Din (France)", 1};
 //   ZmanimSettings reglages;        // the day page's own
 //   DayTimes jour;
 //   horaires_du_jour(d, reglages, jour);
@@ -30,9 +30,7 @@ namespace orvane::zmanim
 /// One day to compute.
 struct DemandeJour {
     int jour_semaine = 1; // 1 Sunday … 7 Chabbat; above 7, 7 is taken off
-    int jour = 1;         // civil date
-    int mois = 1;
-    int annee = 2000;
+    engine::DateCivile date{2000, 1, 1};
     std::string latitude;      // "48°52N": angle, then N or S
     std::string longitude;     // "2°20E": angle, then E, O or W
     std::string zone;          // "+1": hours from Universal Time

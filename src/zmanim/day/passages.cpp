@@ -10,7 +10,7 @@ void CalculJour::evalue(double sinus, double decalage, bool coordonnees_du_solei
 {
     j_.sinus_hauteur = sinus;
     j_.decalage_jd = decalage;
-    j_.calcul_lever_coucher(j_.jour, j_.mois, j_.annee, j_.latitude, j_.longitude, reglages_,
+    j_.calcul_lever_coucher({j_.annee, j_.mois, j_.jour}, j_.latitude, j_.longitude, reglages_,
                             coordonnees_du_soleil);
 }
 

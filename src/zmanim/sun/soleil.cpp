@@ -95,8 +95,9 @@ double reduit_tour(double angle) noexcept
 // hair over 30.6 so that whole months do not round down); b the Gregorian
 // correction of the century years; 1720995 Meeus's 1720994.5, which gives
 // 0 h, moved on half a day to noon.
-double jour_julien_midi(int jour, int mois, int annee) noexcept
+double jour_julien_midi(const engine::DateCivile& d) noexcept
 {
+    const auto [annee, mois, jour] = d;
     const double y = mois > 2 ? annee : annee - 1;
     const double m = mois > 2 ? mois : mois + 12;
     const double a = entier(y * 0.01);
@@ -104,19 +105,11 @@ double jour_julien_midi(int jour, int mois, int annee) noexcept
     return entier(365.25 * y) + entier(30.6001 * (m + 1)) + jour + b + 1720995;
 }
 
-int jour_semaine_du_jour_julien(int jour, int mois, int annee) noexcept
-{
-    // Julian day 2451545 (1 January 2000) was a Saturday.
-    const auto jd = static_cast<long long>(jour_julien_midi(jour, mois, annee));
-    const long long r = ((jd + 1) % 7 + 7) % 7; // 0 Sunday … 6 Saturday
-    return static_cast<int>(r) + 1;
-}
-
-PassagesSoleil passages_soleil(int jour, int mois, int annee, double latitude, double longitude,
+PassagesSoleil passages_soleil(const engine::DateCivile& d, double latitude, double longitude,
                                double sinus_hauteur, double decalage_jd) noexcept
 {
     PassagesSoleil p;
-    const double jd = jour_julien_midi(jour, mois, annee) + decalage_jd;
+    const double jd = jour_julien_midi(d) + decalage_jd;
     const double t = (jd - epoque_j2000) * annees_par_jour;
     const double lambda = longitude_ecliptique(t);
     p.ascension_droite = ascension_droite(lambda);

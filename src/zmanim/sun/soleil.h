@@ -10,11 +10,13 @@
 // Longitudes count positive to the WEST.
 //
 //   Paris, 21 June 2024, −50′, evaluated at noon UT:
-//   passages_soleil(21, 6, 2024, 0.85289, -0.04072, -sin(50′), 0)
+//   passages_soleil({2024, 6, 21}, 0.85289, -0.04072, -sin(50′), 0)
 //     → lever ≈ 3.808 h UT, coucher ≈ 19.946 h UT
 //   evaluated again at those instants (offset (t − 12)/24 days), they give
 //   05:47 and 21:58 of French summer time (UT + 2).
 #pragma once
+
+#include "engine/dates.h"
 
 namespace orvane::zmanim
 {
@@ -77,17 +79,14 @@ struct PassagesSoleil {
 /// every date, as the routine counts it: January and February count as months
 /// 13 and 14 of the year before, so that 28 February and 1 March follow.
 /// 1 January 2000 gives 2451545.
-[[nodiscard]] double jour_julien_midi(int jour, int mois, int annee) noexcept;
-
-/// Weekday of a civil date from its Julian day: 1 Sunday … 7 Chabbat.
-[[nodiscard]] int jour_semaine_du_jour_julien(int jour, int mois, int annee) noexcept;
+[[nodiscard]] double jour_julien_midi(const engine::DateCivile& d) noexcept;
 
 /// The crossings of the altitude whose sine is `sinus_hauteur` (negative
 /// below the horizon) by the sun's centre on a civil date, for a place at
 /// `latitude` (radians, north positive) and `longitude` (radians, WEST
 /// positive). The sun is evaluated at 12 h UT of the date plus
 /// `decalage_jd` days; the crossings are hours UT of the date.
-[[nodiscard]] PassagesSoleil passages_soleil(int jour, int mois, int annee, double latitude,
+[[nodiscard]] PassagesSoleil passages_soleil(const engine::DateCivile& d, double latitude,
                                              double longitude, double sinus_hauteur,
                                              double decalage_jd) noexcept;
 
