@@ -4,8 +4,33 @@
 #include "engine/calendar_engine.h"
 #include "engine/month_grid_steps.h"
 
+#include <cstdio>
+#include <ostream>
+
 namespace orvane::engine
 {
+
+namespace
+{
+
+std::ostream& ecrit_date(std::ostream& os, int annee, int mois, int jour)
+{
+    char texte[40];
+    std::snprintf(texte, sizeof texte, "%d-%02d-%02d", annee, mois, jour);
+    return os << texte;
+}
+
+} // namespace
+
+std::ostream& operator<<(std::ostream& os, const DateCivile& d)
+{
+    return ecrit_date(os, d.annee, d.mois, d.jour);
+}
+
+std::ostream& operator<<(std::ostream& os, const DateHebraique& d)
+{
+    return ecrit_date(os, d.annee, d.mois, d.jour) << " (hébreu)";
+}
 
 int jours_du_mois_civil(int annee, int mois) noexcept
 {

@@ -15,6 +15,7 @@
 #include <compare>
 #endif
 #include <cstdint>
+#include <iosfwd>
 
 namespace orvane::engine
 {
@@ -192,6 +193,11 @@ static_assert(jour_semaine(DateCivile{1582, 10, 4}) == 5 &&
               jour_semaine(DateCivile{1582, 10, 15}) == 6);
 static_assert(civil_du_numero({2299160}) == DateCivile{1582, 10, 4});
 static_assert(numero_du_civil({-4712, 1, 1}).valeur == 0);
+
+/// "2024-06-21", and "5784-08-15 (hébreu)": dates in messages and in the
+/// reports of failed checks.
+std::ostream& operator<<(std::ostream& os, const DateCivile& d);
+std::ostream& operator<<(std::ostream& os, const DateHebraique& d);
 
 /// Days of civil month `mois` of `annee` (February by the rule of its era;
 /// October 1582 keeps its 31 numbers although ten of its days were dropped).

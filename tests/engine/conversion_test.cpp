@@ -90,6 +90,9 @@ struct ExempleConversion {
     Civil civil;
     Hebreu hebreu;
     int jour_semaine;
+
+    // A failing case is reported by its name, not as raw bytes.
+    friend void PrintTo(const ExempleConversion& x, std::ostream* os) { *os << x.nom; }
 };
 
 class ExemplesConversion : public testing::TestWithParam<ExempleConversion>

@@ -106,5 +106,13 @@ TEST(JoursHebreux, LendemainEtVeilleSuiventLesJoursCivils)
     EXPECT_EQ(civil_de_l_hebreu(hebraique_du_civil({1582, 10, 4})), (DateCivile{1582, 10, 4}));
 }
 
+// A failed check names the dates it compared.
+TEST(Dates, LesEchecsNommentLesDates)
+{
+    EXPECT_EQ(::testing::PrintToString(DateCivile{2024, 6, 21}), "2024-06-21");
+    EXPECT_EQ(::testing::PrintToString(DateCivile{-3760, 10, 7}), "-3760-10-07");
+    EXPECT_EQ(::testing::PrintToString(DateHebraique{5784, 8, 15}), "5784-08-15 (hébreu)");
+}
+
 } // namespace
 } // namespace orvane::engine

@@ -47,6 +47,12 @@ struct ExempleAnnee {
     int annee;
     int molad_jour, molad_heures, molad_minutes, molad_halakim; // count from 18:00
     int jour_rh;
+
+    // A failing case is reported by its name and year, not as raw bytes.
+    friend void PrintTo(const ExempleAnnee& x, std::ostream* os)
+    {
+        *os << x.nom << " (" << x.annee << ")";
+    }
 };
 
 class ExemplesReports : public testing::TestWithParam<ExempleAnnee>

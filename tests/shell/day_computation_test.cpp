@@ -5,6 +5,8 @@
 #include "platform/temporary_directory.h"
 #include "shell/day/day_computation.h"
 #include "shell/day/day_labels.h"
+#include "shell/day/day_settings.h"
+#include "zmanim/settings/panneau_parametres.h"
 
 #include <gtest/gtest.h>
 
@@ -216,6 +218,30 @@ TEST_F(CalculDuJour, TextesPourUnAutreJour)
     EXPECT_EQ(aujourdhui[2].rfind("Aujourd'hui Chabbat: ", 0), 0u) << aujourdhui[2];
     EXPECT_EQ(autre[2].rfind("Ce jour Chabbat: ", 0), 0u) << autre[2];
     EXPECT_EQ(etiquettes_du_jour[0], "Label3");
+}
+
+// The day page computes its times the way the zmanim window's halachic
+// preset checks them, from any state of the window's boxes.
+TEST(ReglagesPageDuJour, CeuxDuPresetHalakha)
+{
+    zmanim::ControlesParametres c;
+    c.affiche_secondes = c.affiche_decimal = c.arrondis_2930 = c.trace = c.centre_soleil = true;
+    c.houmra = c.iteration = false;
+    c.refraction = "36.6";
+    zmanim::ZmanimSettings fenetre;
+    zmanim::preset_halakha(c, fenetre);
+    const zmanim::ZmanimSettings page =
+        reglages_page_du_jour("Or Méïr", {"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"});
+    EXPECT_TRUE(c.halakha_en_gras);
+    EXPECT_EQ(page.affiche_secondes, fenetre.affiche_secondes);
+    EXPECT_EQ(page.affiche_decimal, c.affiche_decimal);
+    EXPECT_EQ(page.houmra, fenetre.houmra);
+    EXPECT_EQ(page.arrondis_2930, fenetre.arrondis_2930);
+    EXPECT_EQ(page.trace, fenetre.trace);
+    EXPECT_EQ(page.centre_soleil, fenetre.centre_soleil);
+    EXPECT_EQ(page.iteration, fenetre.iteration);
+    EXPECT_EQ(page.refraction, fenetre.refraction);
+    EXPECT_EQ(page.refraction, "34");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "shell/day/day_settings.h"
 
+#include "zmanim/settings/panneau_parametres.h"
+
 #include <string>
 
 namespace orvane::shell
@@ -8,14 +10,7 @@ namespace orvane::shell
 zmanim::ZmanimSettings reglages_page_du_jour(std::string_view opinion, const places::Place& lieu)
 {
     zmanim::ZmanimSettings r;
-    r.arrondis_2930 = false;
-    r.trace = false;
-    r.centre_soleil = false;
-    r.iteration = true;
-    r.houmra = true;
-    r.affiche_secondes = false;
-    r.affiche_decimal = false;
-    r.refraction = "34";
+    zmanim::applique_halakha(r);
     r.decalage_heures = 0;
     // The day page has no opinion list of its own: its opinion also names
     // the computation, so that the Rav Rottenberg thresholds follow it.

@@ -13,14 +13,7 @@ namespace
 
 void coches_halakha(ControlesParametres& c)
 {
-    c.affiche_secondes = false;
-    c.affiche_decimal = false;
-    c.houmra = true;
-    c.arrondis_2930 = false;
-    c.trace = false;
-    c.centre_soleil = false;
-    c.iteration = true;
-    c.refraction = "34";
+    applique_halakha(c);
     c.halakha_en_gras = true;
 }
 

@@ -70,8 +70,27 @@ void coche_houmra(ControlesParametres& c, bool coche);
     return c.affiche_secondes;
 }
 
-/// The checks of " à la HALAKHA ": seconds, decimal, 29/30, trace and centre
-/// off, houmra and iteration on, refraction "34"; then copied.
+/// The halachic way of computing and writing the times, one rule for the
+/// checks of the parameter panel and for the settings of the day page, which
+/// hold the same fields: each time rounded to the minute towards stringency
+/// (houmra) rather than at 29/30 seconds, the sun's upper limb rather than
+/// its centre, with 34′ of refraction, each event evaluated at its own
+/// instant (iteration), and no seconds, decimal line or trace.
+template <class Reglages>
+void applique_halakha(Reglages& r)
+{
+    r.affiche_secondes = false;
+    r.affiche_decimal = false;
+    r.houmra = true;
+    r.arrondis_2930 = false;
+    r.trace = false;
+    r.centre_soleil = false;
+    r.iteration = true;
+    r.refraction = "34";
+}
+
+/// The checks of " à la HALAKHA " (`applique_halakha`, the halakha label in
+/// bold); then copied.
 void preset_halakha(ControlesParametres& c, ZmanimSettings& reglages);
 
 /// The checks of "      au B d L      ": 29/30, centre and iteration on,
