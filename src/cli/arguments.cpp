@@ -56,32 +56,37 @@ std::string possible_opinions()
     return text;
 }
 
+/// A date of either calendar: `Y-M-D`, then the validity rule of its
+/// calendar; each refusal reported with the text as typed.
+template <class Date>
+std::optional<Date> date_argument(CliContext& ctx, std::string_view text,
+                                  std::string_view incorrect,
+                                  std::optional<std::string> (*erreur)(const Date&))
+{
+    const auto d = ymd_argument(ctx, text, incorrect);
+    if (!d) {
+        return std::nullopt;
+    }
+    const Date date{d->y, d->m, d->d};
+    if (const auto error = erreur(date)) {
+        report_bad_input(ctx, std::string(text) + " : " + *error);
+        return std::nullopt;
+    }
+    return date;
+}
+
 } // namespace
 
 std::optional<engine::DateCivile> civil_date_argument(CliContext& ctx, std::string_view text)
 {
-    const auto d = ymd_argument(ctx, text, engine::message_date_civile_incorrecte);
-    if (!d) {
-        return std::nullopt;
-    }
-    if (const auto error = engine::erreur_date_civile({d->y, d->m, d->d})) {
-        report_bad_input(ctx, std::string(text) + " : " + *error);
-        return std::nullopt;
-    }
-    return engine::DateCivile{d->y, d->m, d->d};
+    return date_argument<engine::DateCivile>(ctx, text, engine::message_date_civile_incorrecte,
+                                             engine::erreur_date_civile);
 }
 
 std::optional<engine::DateHebraique> hebrew_date_argument(CliContext& ctx, std::string_view text)
 {
-    const auto d = ymd_argument(ctx, text, engine::message_date_hebraique_incorrecte);
-    if (!d) {
-        return std::nullopt;
-    }
-    if (const auto error = engine::erreur_date_hebraique({d->y, d->m, d->d})) {
-        report_bad_input(ctx, std::string(text) + " : " + *error);
-        return std::nullopt;
-    }
-    return engine::DateHebraique{d->y, d->m, d->d};
+    return date_argument<engine::DateHebraique>(
+        ctx, text, engine::message_date_hebraique_incorrecte, engine::erreur_date_hebraique);
 }
 
 std::optional<engine::DateCivile> today_argument(CliContext& ctx, std::string_view text)
