@@ -74,12 +74,11 @@ BENCHMARK(LecturesDeMilleAnnees)->Unit(benchmark::kMillisecond);
 // The festivals window's text of 100 years (lists, lines, characteristics).
 void TexteDesFetesDeCentAnnees(benchmark::State& state)
 {
-    engine::CalendarEngine e;
     DemandeFetes d;
     for (auto _ : state) {
         std::size_t lignes = 0;
         for (int annee = 5700; annee < 5800; ++annee) {
-            lignes += texte_annee_fetes(e, annee, d).lignes.size();
+            lignes += texte_annee_fetes(annee, d).lignes.size();
         }
         benchmark::DoNotOptimize(lignes);
     }
@@ -104,9 +103,8 @@ BENCHMARK(TextesDeLaSemaineDUnAn)->Unit(benchmark::kMillisecond);
 // The search of the 61 series over some 213,000 years.
 void RechercheDesSeries(benchmark::State& state)
 {
-    engine::CalendarEngine e;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calcule_61_series(e).size());
+        benchmark::DoNotOptimize(calcule_61_series().size());
     }
 }
 BENCHMARK(RechercheDesSeries)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -105,9 +105,8 @@ void run_festivals(CliContext& ctx, const YearsOptions& o)
                    : o.fasts ? events::ModeFetes::jeunes
                              : events::ModeFetes::fetes;
     demande.diaspora = !o.israel;
-    CalendarEngine e;
     for (int year = o.year; year <= last; ++year) {
-        const events::TexteAnneeFetes t = events::texte_annee_fetes(e, year, demande);
+        const events::TexteAnneeFetes t = events::texte_annee_fetes(year, demande);
         if (o.format == Format::text) {
             for (const std::string& line : t.lignes) {
                 ctx.out << line << '\n';
@@ -259,8 +258,7 @@ void run_seasons(CliContext& ctx, int year, Format format)
     if (!year_in_range(ctx, year)) {
         return;
     }
-    CalendarEngine e;
-    const auto seasons = events::calcule_tekoufot(e, year);
+    const auto seasons = events::calcule_tekoufot(year);
     for (int i = 1; i <= 4; ++i) {
         const events::Tekoufa& t = seasons[static_cast<std::size_t>(i)];
         if (format == Format::tsv) {

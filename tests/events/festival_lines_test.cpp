@@ -16,8 +16,7 @@ using engine::CalendarEngine;
 
 EntreeDatee datee(int annee, int mois, int jour, int indice, char marque = ' ')
 {
-    CalendarEngine e;
-    return date_de_l_entree(e, {annee, mois, jour, indice, marque, false});
+    return date_de_l_entree({annee, mois, jour, indice, marque, false});
 }
 
 TEST(LignesFetes, LigneDeLaFenetreDesFetes)
@@ -72,7 +71,7 @@ TEST(TexteFetes, EnteteEtLignesDUneAnnee)
     e.convertit_civil_hebreu(2025, 1, 5);
     DemandeFetes d;
     d.mode = ModeFetes::fetes;
-    const TexteAnneeFetes t = texte_annee_fetes(e, 5785, d);
+    const TexteAnneeFetes t = texte_annee_fetes(5785, d);
     ASSERT_GE(t.lignes.size(), 5u);
     EXPECT_EQ(t.lignes[0], "");
     EXPECT_EQ(t.lignes[1], " " + std::string(64, '='));
@@ -91,21 +90,20 @@ TEST(TexteFetes, EnteteEtLignesDUneAnnee)
 
 TEST(TexteFetes, SelectionParNom)
 {
-    CalendarEngine e;
     DemandeFetes d;
     d.selection = "Pourim";
-    const TexteAnneeFetes t = texte_annee_fetes(e, 5785, d);
+    const TexteAnneeFetes t = texte_annee_fetes(5785, d);
     ASSERT_EQ(t.lignes.size(), 4u + 2u); // no empty line first, Pourim and Pourim Chouchan
     EXPECT_EQ(t.lignes[0], " " + std::string(64, '='));
     EXPECT_NE(t.lignes[4].find("Pourim "), std::string::npos);
     EXPECT_NE(t.lignes[5].find("Pourim Chouchan"), std::string::npos);
     d.selection = "Jeûne d'Esther";
     d.mode = ModeFetes::jeunes;
-    EXPECT_EQ(texte_annee_fetes(e, 5785, d).entrees.size(), 1u);
+    EXPECT_EQ(texte_annee_fetes(5785, d).entrees.size(), 1u);
     d.selection = "Simha Torah";
     d.mode = ModeFetes::fetes;
     d.diaspora = false;
-    EXPECT_EQ(texte_annee_fetes(e, 5785, d).entrees.at(0).fete.indice, 31);
+    EXPECT_EQ(texte_annee_fetes(5785, d).entrees.at(0).fete.indice, 31);
 }
 
 TEST(TexteFetes, NomsDeFichiersEtAnnees)

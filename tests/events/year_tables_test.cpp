@@ -23,29 +23,27 @@ using engine::CalendarEngine;
 
 TEST(TableauDeTypes, LignesDe5785Et5784)
 {
-    CalendarEngine e;
     EXPECT_EQ(
-        ligne_tableau_de_types(e, 5785),
+        ligne_tableau_de_types(5785),
         "      5785   HA CHA A    Jeudi      30  30     29   -    Dimanche   Commune      9    "
         "17     355 j");
     EXPECT_EQ(
-        ligne_tableau_de_types(e, 5784),
+        ligne_tableau_de_types(5784),
         "      5784   ZA 'HA G    Chabbat    29  29     30  29    Mardi      Embolism     8    "
         "16     383 j");
-    const auto t = tableau_de_types(e, 5785, 30, 1);
+    const auto t = tableau_de_types(5785, 30, 1);
     ASSERT_EQ(t.size(), 4u + 30u);
     EXPECT_EQ(t[0], "      CARACTERISTIQUES DES ANNEES");
-    EXPECT_EQ(t[4], ligne_tableau_de_types(e, 5785));
+    EXPECT_EQ(t[4], ligne_tableau_de_types(5785));
     // The rows stop at the bounds of the years.
-    EXPECT_EQ(tableau_de_types(e, 214998, 10, 1).size(), 4u + 2u);
-    EXPECT_EQ(tableau_de_types(e, 5, 10, -2).size(), 4u + 3u);
+    EXPECT_EQ(tableau_de_types(214998, 10, 1).size(), 4u + 2u);
+    EXPECT_EQ(tableau_de_types(5, 10, -2).size(), 4u + 3u);
 }
 
 TEST(TypesDesAnnees, GrilleDeDixAnnees)
 {
-    CalendarEngine e;
     EXPECT_EQ(premiere_annee_grille(5785), 5681);
-    const auto g = types_des_annees(e, 5681, 5880);
+    const auto g = types_des_annees(5681, 5880);
     ASSERT_EQ(g.size(), 7u + 20u);
     EXPECT_EQ(g[0], "       " + std::string(45, '=') + "h\"b===");
     EXPECT_EQ(g[1], "        TYPE DES ANNEES   5681  A  5880");
@@ -55,7 +53,7 @@ TEST(TypesDesAnnees, GrilleDeDixAnnees)
     EXPECT_EQ(g[7].rfind("       ", 0), 0u);
     EXPECT_EQ(std::count(g[7].begin(), g[7].end(), '\t'), 10);
 
-    const auto h = types_des_annees(e, 5685, 5880);
+    const auto h = types_des_annees(5685, 5880);
     ASSERT_EQ(h.size(), 7u + 20u);
     EXPECT_TRUE(h[7].ends_with("\t5685"));
     // The last row, 5875 to 5880, is written without the margin.
@@ -66,15 +64,14 @@ TEST(TypesDesAnnees, GrilleDeDixAnnees)
 
 TEST(CyclesEtSeries, ListeEtTableau)
 {
-    CalendarEngine e;
-    const auto l = liste_cycles_series(e, 60);
+    const auto l = liste_cycles_series(60);
     EXPECT_EQ(l[3], "        1\t1  \t  10\tLundi       5  heures  204 hal   ");
     EXPECT_EQ(l.size(), 3u + 316u); // first years 1, 20, … up to 6000
-    const auto t = tableau_cycles_series(e, 1, 6119);
+    const auto t = tableau_cycles_series(1, 6119);
     ASSERT_EQ(t.size() % 4, 0u);
     EXPECT_EQ(t[0].substr(0, 26), "      Années 1    20   39");
     EXPECT_EQ(t[2].substr(0, 26), "      Séries 10   32   56");
-    EXPECT_TRUE(tableau_cycles_series(e, 100, 100).empty());
+    EXPECT_TRUE(tableau_cycles_series(100, 100).empty());
 }
 
 TEST(SoixanteEtUneSeries, LignesDeDroiteAGauche)
@@ -85,14 +82,13 @@ TEST(SoixanteEtUneSeries, LignesDeDroiteAGauche)
 
 TEST(SoixanteEtUneSeries, RechercheEtFichier)
 {
-    CalendarEngine e;
     int appels = 0;
-    const auto arrete = calcule_61_series(e, [&](int, int, int) { return ++appels < 3; });
+    const auto arrete = calcule_61_series([&](int, int, int) { return ++appels < 3; });
     EXPECT_TRUE(arrete.empty());
 
     platform::test_support::TemporaryDirectory dir;
     int dernier = 0;
-    const Series s = lit_ou_calcule_series(e, dir.path(), [&](int pourcent, int, int) {
+    const Series s = lit_ou_calcule_series(dir.path(), [&](int pourcent, int, int) {
         dernier = pourcent;
         return true;
     });
@@ -101,12 +97,12 @@ TEST(SoixanteEtUneSeries, RechercheEtFichier)
     EXPECT_GT(dernier, 90);
     EXPECT_NE(s.lignes[0].find("\t191\t"), std::string::npos) << s.lignes[0];
     EXPECT_NE(s.lignes[9].find("\t1\t"), std::string::npos) << s.lignes[9]; // series 10: year 1
-    const Series relue = lit_ou_calcule_series(e, dir.path());
+    const Series relue = lit_ou_calcule_series(dir.path());
     EXPECT_TRUE(relue.du_fichier);
     EXPECT_EQ(relue.lignes, s.lignes);
     // The name of the file does not depend on case.
     std::filesystem::rename(dir.path() / "Iserie.dta", dir.path() / "ISERIE.DTA");
-    EXPECT_TRUE(lit_ou_calcule_series(e, dir.path()).du_fichier);
+    EXPECT_TRUE(lit_ou_calcule_series(dir.path()).du_fichier);
     const auto texte = texte_61_series(relue.lignes);
     EXPECT_EQ(platform::char_count(texte[0]), 163u);
     EXPECT_EQ(texte.size(), 4u + 60u + 4u);
@@ -115,8 +111,7 @@ TEST(SoixanteEtUneSeries, RechercheEtFichier)
 
 TEST(TexteTypeAnnee, Annee5785)
 {
-    CalendarEngine e;
-    const TexteTypeAnnee t = texte_type_annee(e, 5785, 2025);
+    const TexteTypeAnnee t = texte_type_annee(5785, 2025);
     ASSERT_EQ(t.lignes.size(), 17u);
     EXPECT_EQ(t.lignes[1], "    Type / caractéristiques de l'année juive (Simane de l'année)");
     EXPECT_EQ(t.lignes[2], "    Année hébraïque : 5785    Année civile : 2025");
@@ -139,15 +134,14 @@ TEST(TexteTypeAnnee, Annee5785)
 
 TEST(TexteTypeAnnee, AnneesAutourDeLAnZero)
 {
-    CalendarEngine e;
-    EXPECT_EQ(texte_type_annee(e, 3761, 1).correspondance,
+    EXPECT_EQ(texte_type_annee(3761, 1).correspondance,
               "    L'année 3761 Correspond à -1 / 1 du calendrier civil.");
-    EXPECT_EQ(texte_type_annee(e, 3760, -1).correspondance,
+    EXPECT_EQ(texte_type_annee(3760, -1).correspondance,
               "    L'année 3760 Correspond à -2 / -1 du calendrier civil.");
-    EXPECT_EQ(texte_type_annee(e, 3762, 2).correspondance,
+    EXPECT_EQ(texte_type_annee(3762, 2).correspondance,
               "    L'année 3762 Correspond à 1 / 2 du calendrier civil.");
     // Far years still have a type (64-bit molad arithmetic).
-    EXPECT_EQ(texte_type_annee(e, 999999, 996239).lignes.size(), 17u);
+    EXPECT_EQ(texte_type_annee(999999, 996239).lignes.size(), 17u);
 }
 
 TEST(Glossaire, EntreeDuTypeDeLAnnee)

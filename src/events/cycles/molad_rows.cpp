@@ -85,10 +85,9 @@ std::string ligne_molad(const engine::CalendarEngine& e, int slot, int annee)
            date_civile({m.annee_civile, m.mois_civil, m.jour_civil}, " --->  ");
 }
 
-std::vector<std::string> table_moladot(engine::CalendarEngine& e, int premiere, int nb_annees,
-                                       int increment, int seul)
+std::vector<std::string> table_moladot(int premiere, int nb_annees, int increment, int seul)
 {
-    const DatesSauvees sauve(e);
+    engine::CalendarEngine e;
     const int derniere = premiere + (nb_annees - 1) * increment;
     std::vector<std::string> lignes = {marge + "Moladot pour les années " +
                                        std::to_string(premiere) +
@@ -107,10 +106,9 @@ std::vector<std::string> table_moladot(engine::CalendarEngine& e, int premiere, 
     return lignes;
 }
 
-std::vector<std::string> table_levana(engine::CalendarEngine& e, int annee,
-                                      const ChoixLevana& choix)
+std::vector<std::string> table_levana(int annee, const ChoixLevana& choix)
 {
-    const DatesSauvees sauve(e);
+    engine::CalendarEngine e;
     const bool france = choix.options.table == TableLevana::france;
     std::vector<std::string> lignes = {marge + titre_levana(annee, choix.options.table)};
     if (france) {
@@ -162,6 +160,9 @@ std::vector<std::string> table_levana(engine::CalendarEngine& e, int annee,
     return lignes;
 }
 
+namespace detail
+{
+
 LignesCiopLevana lignes_ciop_levana(engine::CalendarEngine& e, int slot, int annee,
                                     const ChoixLevana& choix)
 {
@@ -205,6 +206,14 @@ LignesCiopLevana lignes_ciop_levana(engine::CalendarEngine& e, int slot, int ann
     c.fin_tsv = tsv("FIN LEVANA", fin.jour_semaine, fin.jour_hebr, fin.mois_hebr, fin.annee_hebr,
                     fin.civile, fin.texte + (fin.ete ? "é" : "h"));
     return c;
+}
+
+} // namespace detail
+
+LignesCiopLevana lignes_ciop_levana(int slot, int annee, const ChoixLevana& choix)
+{
+    engine::CalendarEngine e;
+    return detail::lignes_ciop_levana(e, slot, annee, choix);
 }
 
 } // namespace orvane::events

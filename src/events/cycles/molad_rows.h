@@ -15,9 +15,10 @@ namespace orvane::events
 {
 
 /// The moladot of `nb_annees` Hebrew years from `premiere` (stepping by
-/// `increment`): every month, or only month `seul` (1..13).
-[[nodiscard]] std::vector<std::string> table_moladot(engine::CalendarEngine& e, int premiere,
-                                                     int nb_annees, int increment, int seul = 0);
+/// `increment`): every month, or only month `seul` (1..13). The years share
+/// one calendar record that the table makes.
+[[nodiscard]] std::vector<std::string> table_moladot(int premiere, int nb_annees, int increment,
+                                                     int seul = 0);
 
 /// One row of the moladot table for `slot` of Hebrew year `annee` (after
 /// calcule_molad_mois in detailed form); empty for Adar II of a common year.
@@ -31,13 +32,13 @@ struct ChoixLevana {
 
 /// The Birkat Halévana table of one Hebrew year, for France (molad, both
 /// beginnings and the end of each month) or for Israel (molad, beginning,
-/// end).
-[[nodiscard]] std::vector<std::string> table_levana(engine::CalendarEngine& e, int annee,
-                                                    const ChoixLevana& choix);
+/// end), computed in one calendar record of its own.
+[[nodiscard]] std::vector<std::string> table_levana(int annee, const ChoixLevana& choix);
 
 /// The molad and the limits of one month as the consistory files give them:
 /// the rows ": MOLAD        : ", ": DEBUT LEVANA : ", ": FIN   LEVANA : "
 /// (France), with the custom's beginning. Empty for Adar II of a common year.
+/// Computed in a calendar record of its own.
 struct LignesCiopLevana {
     std::string molad;
     std::string debut;
@@ -46,7 +47,15 @@ struct LignesCiopLevana {
     std::vector<std::string> debut_tsv;
     std::vector<std::string> fin_tsv;
 };
+[[nodiscard]] LignesCiopLevana lignes_ciop_levana(int slot, int annee, const ChoixLevana& choix);
+
+namespace detail
+{
+/// The same in a record that the consistory files lend for all the months
+/// of the year. The date fields of `e` are left as found; the result does
+/// not depend on what `e` held.
 [[nodiscard]] LignesCiopLevana lignes_ciop_levana(engine::CalendarEngine& e, int slot, int annee,
                                                   const ChoixLevana& choix);
+} // namespace detail
 
 } // namespace orvane::events

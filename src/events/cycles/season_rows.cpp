@@ -109,15 +109,15 @@ std::string ligne_tekoufa(int annee, int numero, const Tekoufa& t)
            mois_hebreu(t.mois_hebr, t.annee_hebr, 9) + nombre(t.annee_hebr, 7);
 }
 
-std::vector<std::string> table_tekoufot(engine::CalendarEngine& e, int premiere, int nb_annees,
-                                        int increment, int seule)
+std::vector<std::string> table_tekoufot(int premiere, int nb_annees, int increment, int seule)
 {
+    engine::CalendarEngine e;
     const int derniere = premiere + (nb_annees - 1) * increment;
     std::vector<std::string> lignes = {marge + "Tékoufot pour les années " +
                                        std::to_string(premiere) + " " + std::to_string(derniere)};
     for (int n = 0; n < nb_annees; ++n) {
         const int annee = premiere + n * increment;
-        const auto saisons = calcule_tekoufot(e, annee);
+        const auto saisons = detail::calcule_tekoufot(e, annee);
         lignes.push_back(marge + "Tékoufa : Année " + std::to_string(annee));
         for (int i = 1; i <= 4; ++i) {
             if (seule == 0 || seule == i) {
@@ -134,11 +134,11 @@ std::vector<std::string> table_tekoufot(engine::CalendarEngine& e, int premiere,
     return lignes;
 }
 
-std::vector<std::string> table_birkat_hahama(engine::CalendarEngine& e, int premiere, int nb_annees,
-                                             int increment)
+std::vector<std::string> table_birkat_hahama(int premiere, int nb_annees, int increment)
 {
     constexpr int derniere_annee_permise = 210169;
-    const Tekoufa premiere_tekoufa = calcule_tekoufot(e, 1)[3];
+    engine::CalendarEngine e;
+    const Tekoufa premiere_tekoufa = detail::calcule_tekoufot(e, 1)[3];
     std::vector<std::string> lignes = {
         marge + "Première Tékoufa de Nissan",
         marge + premiere_tekoufa.nom_jour + std::to_string(premiere_tekoufa.jour_civil) + " " +
@@ -160,13 +160,16 @@ std::vector<std::string> table_birkat_hahama(engine::CalendarEngine& e, int prem
         if (prochain) {
             lignes.push_back("   Prochain ---------------------");
         }
-        lignes.push_back(marge + ligne_hahama(calcule_tekoufa_nissan(e, annee), annee));
+        lignes.push_back(marge + ligne_hahama(detail::calcule_tekoufa_nissan(e, annee), annee));
         if (prochain) {
             lignes.push_back("   ------------------------------");
         }
     }
     return lignes;
 }
+
+namespace detail
+{
 
 DateGuechamim date_guechamim(engine::CalendarEngine& e, int annee, bool diaspora)
 {
@@ -186,9 +189,18 @@ DateGuechamim date_guechamim(engine::CalendarEngine& e, int annee, bool diaspora
     return d;
 }
 
-std::vector<std::string> table_guechamim(engine::CalendarEngine& e, int premiere, int nb_annees,
-                                         int increment, bool diaspora, bool web)
+} // namespace detail
+
+DateGuechamim date_guechamim(int annee, bool diaspora)
 {
+    engine::CalendarEngine e;
+    return detail::date_guechamim(e, annee, diaspora);
+}
+
+std::vector<std::string> table_guechamim(int premiere, int nb_annees, int increment, bool diaspora,
+                                         bool web)
+{
+    engine::CalendarEngine e;
     const std::string titre = diaspora ? "Guéchamim/Tal en Diaspora" : "Guéchamim/Tal en Israël";
     std::vector<std::string> lignes;
     const auto notes = [&](std::string_view avant) {
@@ -213,7 +225,7 @@ std::vector<std::string> table_guechamim(engine::CalendarEngine& e, int premiere
             lignes.emplace_back(" ");
         }
         lignes.push_back(ligne_priere("Chéélat Guechamim  ", annee,
-                                      date_guechamim(e, annee, diaspora), marge_ligne));
+                                      detail::date_guechamim(e, annee, diaspora), marge_ligne));
         lignes.push_back(
             ligne_priere("Tikoun Hatal       ", annee, date_tal(e, annee), marge_ligne));
     }

@@ -24,25 +24,27 @@ namespace orvane::events
 
 /// The seasons table for `nb_annees` Hebrew years from `premiere` (every
 /// season, or only season `seule` 1..4): the heading, then for each year
-/// "Tékoufa : Année Y" and its rows.
-[[nodiscard]] std::vector<std::string> table_tekoufot(engine::CalendarEngine& e, int premiere,
-                                                      int nb_annees, int increment, int seule = 0);
+/// "Tékoufa : Année Y" and its rows. The years share one calendar record
+/// that the table makes.
+[[nodiscard]] std::vector<std::string> table_tekoufot(int premiere, int nb_annees, int increment,
+                                                      int seule = 0);
 
 /// The blessing-of-the-sun table: every year of the solar cycle's start from
-/// `premiere` on, stepping by `increment`, up to `premiere` + `nb_annees`.
-[[nodiscard]] std::vector<std::string> table_birkat_hahama(engine::CalendarEngine& e, int premiere,
-                                                           int nb_annees, int increment);
+/// `premiere` on, stepping by `increment`, up to `premiere` + `nb_annees`,
+/// in one calendar record of its own.
+[[nodiscard]] std::vector<std::string> table_birkat_hahama(int premiere, int nb_annees,
+                                                           int increment);
 
 /// Rain and dew: the notes, then per year the first evening of the prayer
 /// for rain and the first morning of the prayer for dew. `web`: the layout
-/// of the web pages (two-space margin, notes repeated for every year).
-[[nodiscard]] std::vector<std::string> table_guechamim(engine::CalendarEngine& e, int premiere,
-                                                       int nb_annees, int increment, bool diaspora,
-                                                       bool web = false);
+/// of the web pages (two-space margin, notes repeated for every year). The
+/// years share one calendar record that the table makes.
+[[nodiscard]] std::vector<std::string> table_guechamim(int premiere, int nb_annees, int increment,
+                                                       bool diaspora, bool web = false);
 
 /// The Hebrew date on whose eve the prayer for rain begins in year `annee`:
 /// the 60th day after the season of Tichri in the Diaspora, 7 Hechvan in
-/// Israel. Converted to its civil date.
+/// Israel. Converted to its civil date in a calendar record of its own.
 struct DateGuechamim {
     engine::DateCivile civile;
     int annee_hebr = 0;
@@ -50,6 +52,15 @@ struct DateGuechamim {
     int jour_hebr = 0;
     int jour_semaine = 0;
 };
+[[nodiscard]] DateGuechamim date_guechamim(int annee, bool diaspora);
+
+namespace detail
+{
+/// The same in a record that the caller lends (the rain table for all its
+/// years, the week texts of a day), so that the years it sets up stay in
+/// that record's cache. The date fields of `e` are left as found; the
+/// result does not depend on what `e` held.
 [[nodiscard]] DateGuechamim date_guechamim(engine::CalendarEngine& e, int annee, bool diaspora);
+} // namespace detail
 
 } // namespace orvane::events

@@ -57,6 +57,9 @@ int decalage_mars_de(engine::CalendarEngine& e, int annee)
 
 } // namespace
 
+namespace detail
+{
+
 std::array<Tekoufa, 5> calcule_tekoufot(engine::CalendarEngine& e, int annee)
 {
     const DatesSauvees sauve(e);
@@ -83,6 +86,20 @@ Tekoufa calcule_tekoufa_nissan(engine::CalendarEngine& e, int annee)
     const DatesSauvees sauve(e);
     const int decalage = decalage_mars_de(e, annee);
     return saison(e, annee, decalage, heure_du_cycle(annee));
+}
+
+} // namespace detail
+
+std::array<Tekoufa, 5> calcule_tekoufot(int annee)
+{
+    engine::CalendarEngine e;
+    return detail::calcule_tekoufot(e, annee);
+}
+
+Tekoufa calcule_tekoufa_nissan(int annee)
+{
+    engine::CalendarEngine e;
+    return detail::calcule_tekoufa_nissan(e, annee);
 }
 
 engine::DateCivile jours_apres(engine::DateCivile d, int n)

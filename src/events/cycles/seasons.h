@@ -45,13 +45,13 @@ struct Tekoufa {
 };
 
 /// Seasons 1 Tichri, 2 Tevet, 3 Nissan, 4 Tamouz of Hebrew year `annee`
-/// (entry 0 unused). The date fields of `e` are left as found.
-[[nodiscard]] std::array<Tekoufa, 5> calcule_tekoufot(engine::CalendarEngine& e, int annee);
+/// (entry 0 unused), converted in a calendar record of their own.
+[[nodiscard]] std::array<Tekoufa, 5> calcule_tekoufot(int annee);
 
 /// The season of Nissan as the blessing of the sun reckons it: the day of
 /// the blessing, with the hour counted from 18:00 of the evening before
-/// (0 in the first year of the solar cycle). Date fields left as found.
-[[nodiscard]] Tekoufa calcule_tekoufa_nissan(engine::CalendarEngine& e, int annee);
+/// (0 in the first year of the solar cycle). Converted in a record of its own.
+[[nodiscard]] Tekoufa calcule_tekoufa_nissan(int annee);
 
 /// The day on whose eve the Diaspora starts asking for rain: the 60th day
 /// counted from the season of Tichri (one more when the season falls at
@@ -61,5 +61,14 @@ struct Tekoufa {
 /// The civil date `n` days after `d` (the days dropped in October 1582 are
 /// not counted).
 [[nodiscard]] engine::DateCivile jours_apres(engine::DateCivile d, int n);
+
+namespace detail
+{
+/// The same in a record that a table lends for all the years it walks, so
+/// that they share its cache of years. The date fields of `e` are left as
+/// found; the result does not depend on what `e` held.
+[[nodiscard]] std::array<Tekoufa, 5> calcule_tekoufot(engine::CalendarEngine& e, int annee);
+[[nodiscard]] Tekoufa calcule_tekoufa_nissan(engine::CalendarEngine& e, int annee);
+} // namespace detail
 
 } // namespace orvane::events

@@ -27,8 +27,7 @@ FichierCiop fichier_fetes_ciop(int annee, const std::vector<std::string>& lignes
     return {"b_fetes_ciop_" + std::to_string(annee) + ".txt", lignes};
 }
 
-std::vector<FichierCiop> fichiers_levana_ciop(engine::CalendarEngine& e, int annee,
-                                              const ChoixLevana& choix)
+std::vector<FichierCiop> fichiers_levana_ciop(int annee, const ChoixLevana& choix)
 {
     const std::string y = std::to_string(annee);
     const std::vector<std::string> entete = {
@@ -42,11 +41,12 @@ std::vector<FichierCiop> fichiers_levana_ciop(engine::CalendarEngine& e, int ann
     FichierCiop ensemble{"b_levana_molad_" + y + ".txt", entete};
     ChoixLevana france = choix;
     france.options.table = TableLevana::france;
+    engine::CalendarEngine e;
     for (int slot = 1; slot <= 13; ++slot) {
         if (slot == 7 && !engine::annee_hebr_embolismique(annee)) {
             continue;
         }
-        const LignesCiopLevana l = lignes_ciop_levana(e, slot, annee, france);
+        const LignesCiopLevana l = detail::lignes_ciop_levana(e, slot, annee, france);
         molad.lignes.push_back(l.molad);
         levana.lignes.push_back(l.debut);
         levana.lignes.push_back(l.fin);

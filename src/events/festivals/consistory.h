@@ -11,11 +11,6 @@
 #include <string>
 #include <vector>
 
-namespace orvane::engine
-{
-class CalendarEngine;
-}
-
 namespace orvane::events
 {
 
@@ -32,9 +27,9 @@ struct FichierCiop {
 [[nodiscard]] FichierCiop fichier_fetes_ciop(int annee, const std::vector<std::string>& lignes);
 
 /// The five molad and Birkat Halévana files of year `annee` (France; the
-/// custom chooses the beginning of the blessing).
-[[nodiscard]] std::vector<FichierCiop> fichiers_levana_ciop(engine::CalendarEngine& e, int annee,
-                                                            const ChoixLevana& choix);
+/// custom chooses the beginning of the blessing). The months share one
+/// calendar record that the files make.
+[[nodiscard]] std::vector<FichierCiop> fichiers_levana_ciop(int annee, const ChoixLevana& choix);
 
 /// Writes the files into "fetes_ciop" of `repertoire`, creating the folder
 /// when missing. Throws platform::FileError.

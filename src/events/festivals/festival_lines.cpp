@@ -41,10 +41,27 @@ std::string date_civile(const EntreeDatee& d)
 
 } // namespace
 
-EntreeDatee date_de_l_entree(engine::CalendarEngine& e, const EntreeFete& f)
+EntreeDatee detail::date_de_l_entree(engine::CalendarEngine& e, const EntreeFete& f)
 {
     e.convertit_hebreu_civil(f.annee_hebr, f.mois_hebr, f.jour_hebr);
     return {f, e.jour_civil, e.mois_civil, e.annee_civile, e.jour_semaine};
+}
+
+EntreeDatee date_de_l_entree(const EntreeFete& f)
+{
+    engine::CalendarEngine e;
+    return detail::date_de_l_entree(e, f);
+}
+
+std::vector<EntreeDatee> dates_des_entrees(const std::vector<EntreeFete>& entrees)
+{
+    engine::CalendarEngine e;
+    std::vector<EntreeDatee> datees;
+    datees.reserve(entrees.size());
+    for (const EntreeFete& f : entrees) {
+        datees.push_back(detail::date_de_l_entree(e, f));
+    }
+    return datees;
 }
 
 std::string ligne_fenetre_fetes(const EntreeDatee& d, bool brute)

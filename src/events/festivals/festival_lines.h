@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane::engine
 {
@@ -25,8 +26,12 @@ struct EntreeDatee {
     int jour_semaine = 0;
 };
 
-/// Converts the Hebrew date of `f` with `e` (its date fields are left on it).
-[[nodiscard]] EntreeDatee date_de_l_entree(engine::CalendarEngine& e, const EntreeFete& f);
+/// Converts the Hebrew date of `f` in a calendar record of its own.
+[[nodiscard]] EntreeDatee date_de_l_entree(const EntreeFete& f);
+
+/// The entries of a year list with their civil dates, in their order. All
+/// are converted in one calendar record, which keeps their year set up.
+[[nodiscard]] std::vector<EntreeDatee> dates_des_entrees(const std::vector<EntreeFete>& entrees);
 
 /// Line of the festivals window:
 /// " F  Roch Hachana       5785   :  Jeudi    03  Octobre   2024    1 ---> Tichri "
@@ -56,5 +61,13 @@ private:
     std::string texte_;
     bool tout_ = false;
 };
+
+namespace detail
+{
+/// The same with a record that the caller lends for all the entries of a
+/// year (its date fields are left on the converted date); the result does
+/// not depend on what `e` held.
+[[nodiscard]] EntreeDatee date_de_l_entree(engine::CalendarEngine& e, const EntreeFete& f);
+} // namespace detail
 
 } // namespace orvane::events

@@ -2,7 +2,6 @@
 
 #include "engine/calendar_engine.h"
 #include "engine/date_texts.h"
-#include "events/saved_dates.h"
 #include "events/years/characteristics.h"
 
 namespace orvane::events
@@ -48,9 +47,9 @@ std::string_view titre_mode_fetes(ModeFetes mode)
     }
 }
 
-TexteAnneeFetes texte_annee_fetes(engine::CalendarEngine& e, int annee, const DemandeFetes& demande)
+TexteAnneeFetes texte_annee_fetes(int annee, const DemandeFetes& demande)
 {
-    const DatesSauvees sauve(e);
+    engine::CalendarEngine e;
     TexteAnneeFetes t;
     t.caracteristiques = bloc_caracteristiques(e, annee);
 
@@ -62,7 +61,7 @@ TexteAnneeFetes texte_annee_fetes(engine::CalendarEngine& e, int annee, const De
         t.lignes.push_back(std::move(l));
     }
     for (const EntreeFete& f : liste_fetes_annee(e, annee, choix_de(demande))) {
-        const EntreeDatee d = date_de_l_entree(e, f);
+        const EntreeDatee d = detail::date_de_l_entree(e, f);
         if (selection.garde(ligne_fenetre_fetes(d, true))) {
             t.lignes.push_back(ligne_fenetre_fetes(d));
             t.entrees.push_back(d);

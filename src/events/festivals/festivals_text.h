@@ -10,11 +10,6 @@
 #include <string_view>
 #include <vector>
 
-namespace orvane::engine
-{
-class CalendarEngine;
-}
-
 namespace orvane::events
 {
 
@@ -39,9 +34,9 @@ struct TexteAnneeFetes {
     std::vector<EntreeDatee> entrees;          // the entries kept, with their dates
 };
 
-/// The texts of Hebrew year `annee`. The date fields of `e` are restored.
-[[nodiscard]] TexteAnneeFetes texte_annee_fetes(engine::CalendarEngine& e, int annee,
-                                                const DemandeFetes& demande);
+/// The texts of Hebrew year `annee`: its list, its characteristics and the
+/// dates of its entries, all in one calendar record of their own.
+[[nodiscard]] TexteAnneeFetes texte_annee_fetes(int annee, const DemandeFetes& demande);
 
 /// File name proposed by "Enregistrer": "FETES_5785.txt",
 /// "JEUNES_5785_5790.txt", "FETES-JEUNES_5785.txt" …

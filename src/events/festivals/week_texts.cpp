@@ -237,7 +237,7 @@ TextesSemaine libelles_semaine(engine::CalendarEngine& e, bool diaspora)
     engine::DateCivile veille_guechamim{};
     int semaine_veille = 0;
     if (diaspora) {
-        guechamim = date_guechamim(e, j.annee, true);
+        guechamim = detail::date_guechamim(e, j.annee, true);
         veille_guechamim = engine::veille(guechamim.civile);
         semaine_veille = engine::normalise_jour(guechamim.jour_semaine - 1);
         notes_guechamim(j, guechamim.civile, semaine_veille, t);

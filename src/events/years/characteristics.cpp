@@ -22,9 +22,9 @@ std::string nom_jour(int jour_semaine)
 
 /// The blessing of the sun is said on the morning after the season of
 /// Nissan of the first year of the solar cycle (a Tuesday at 18 h).
-std::string texte_hahama(engine::CalendarEngine& e, int annee)
+std::string texte_hahama(int annee)
 {
-    const Tekoufa nissan = calcule_tekoufot(e, annee)[3];
+    const Tekoufa nissan = calcule_tekoufot(annee)[3];
     const engine::DateCivile jour = engine::lendemain(
         engine::DateCivile{nissan.annee_civile, nissan.mois_civil, nissan.jour_civil});
     return "Bircat HA'HAMA : " + nom_jour(engine::normalise_jour(nissan.jour_semaine + 1)) +
@@ -33,14 +33,14 @@ std::string texte_hahama(engine::CalendarEngine& e, int annee)
            std::to_string(engine::annee_civile_ecrite(jour.annee));
 }
 
-std::string texte_solaire(engine::CalendarEngine& e, int annee, std::string& hahama)
+std::string texte_solaire(int annee, std::string& hahama)
 {
     const PlaceCycle c = cycle_solaire(annee);
     hahama = " ";
     std::string debut;
     if (c.place == 1) {
         debut = "1ère ";
-        hahama = texte_hahama(e, annee);
+        hahama = texte_hahama(annee);
     } else {
         debut = std::to_string(c.place) + "e ";
     }
@@ -71,7 +71,7 @@ CaracteristiquesAnnee textes_de_l_annee(engine::CalendarEngine& e, int annee)
     const PlaceCycle lunaire = cycle_lunaire(annee);
     c.texte_cycle_lunaire = std::to_string(lunaire.place) + suffixe_ordinal(lunaire.place) +
                             " année du " + std::to_string(lunaire.numero) + "e cycle lunaire";
-    c.texte_cycle_solaire = texte_solaire(e, annee, c.texte_birkat_hahama);
+    c.texte_cycle_solaire = texte_solaire(annee, c.texte_birkat_hahama);
 
     const PlaceCycle chemita = cycle_chemita(annee);
     c.texte_chemita = chemita.place == 7
@@ -86,16 +86,8 @@ CaracteristiquesAnnee textes_de_l_annee(engine::CalendarEngine& e, int annee)
 
 CaracteristiquesAnnee caracteristiques_annee(engine::CalendarEngine& e)
 {
-    const int annee = e.annee_hebr;
-    CaracteristiquesAnnee c;
-    {
-        const DatesSauvees sauve(e);
-        c = textes_de_l_annee(e, annee);
-        // The season computation set up other years: the registers go back
-        // to this one.
-        (void)type_de_l_annee(e, annee);
-    }
-    return c;
+    const DatesSauvees sauve(e);
+    return textes_de_l_annee(e, e.annee_hebr);
 }
 
 std::vector<std::string> bloc_caracteristiques(engine::CalendarEngine& e, int annee)

@@ -45,8 +45,9 @@ std::string ligne_de_droite_a_gauche(std::string_view ligne)
     return texte;
 }
 
-std::vector<std::string> calcule_61_series(engine::CalendarEngine& e, const ProgresSeries& progres)
+std::vector<std::string> calcule_61_series(const ProgresSeries& progres)
 {
+    engine::CalendarEngine e;
     std::map<int, std::string> trouvees;
     std::string ligne;
     int serie = 0;
@@ -97,15 +98,14 @@ std::vector<std::string> texte_61_series(const std::vector<std::string>& fichier
     return lignes;
 }
 
-Series lit_ou_calcule_series(engine::CalendarEngine& e, const std::filesystem::path& repertoire,
-                             const ProgresSeries& progres)
+Series lit_ou_calcule_series(const std::filesystem::path& repertoire, const ProgresSeries& progres)
 {
     const std::filesystem::path chemin =
         platform::lookup_ignoring_case(repertoire, std::string(nom_fichier_series));
     if (auto lignes = platform::read_lines_if_exists(chemin)) {
         return {std::move(*lignes), true};
     }
-    Series s{calcule_61_series(e, progres), false};
+    Series s{calcule_61_series(progres), false};
     if (!s.lignes.empty()) {
         platform::write_lines(chemin, s.lignes);
     }

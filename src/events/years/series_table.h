@@ -9,11 +9,6 @@
 #include <string>
 #include <vector>
 
-namespace orvane::engine
-{
-class CalendarEngine;
-}
-
 namespace orvane::events
 {
 
@@ -24,9 +19,9 @@ inline constexpr std::string_view nom_fichier_series = "Iserie.dta";
 using ProgresSeries = std::function<bool(int pourcent, int annee, int serie)>;
 
 /// The lines of the series found, in the order of the series, each written
-/// from right to left for the Hebrew font. Empty when stopped.
-[[nodiscard]] std::vector<std::string> calcule_61_series(engine::CalendarEngine& e,
-                                                         const ProgresSeries& progres = {});
+/// from right to left for the Hebrew font. Empty when stopped. The search
+/// makes its own calendar record and sets up every year in it.
+[[nodiscard]] std::vector<std::string> calcule_61_series(const ProgresSeries& progres = {});
 
 /// A line of the search written right to left: cut after the first blank of
 /// each pair of blanks, the pieces in reverse order after the remainder and
@@ -48,8 +43,7 @@ struct Series {
     std::vector<std::string> lignes;
     bool du_fichier = false; // read from the file: show with heading and explanations
 };
-[[nodiscard]] Series lit_ou_calcule_series(engine::CalendarEngine& e,
-                                           const std::filesystem::path& repertoire,
+[[nodiscard]] Series lit_ou_calcule_series(const std::filesystem::path& repertoire,
                                            const ProgresSeries& progres = {});
 
 } // namespace orvane::events

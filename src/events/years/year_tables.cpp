@@ -28,8 +28,8 @@ std::string jour(int jour_semaine)
     return std::string(engine::jours_semaine[static_cast<std::size_t>(jour_semaine)]);
 }
 
-} // namespace
-
+/// The row of year `annee`, set up in `e`: the table lends one record to
+/// all its rows.
 std::string ligne_tableau_de_types(engine::CalendarEngine& e, int annee)
 {
     const TypeAnnee t = type_de_l_annee(e, annee);
@@ -53,9 +53,17 @@ std::string ligne_tableau_de_types(engine::CalendarEngine& e, int annee)
     return marge + l;
 }
 
-std::vector<std::string> tableau_de_types(engine::CalendarEngine& e, int premiere, int nb_annees,
-                                          int increment)
+} // namespace
+
+std::string ligne_tableau_de_types(int annee)
 {
+    engine::CalendarEngine e;
+    return ligne_tableau_de_types(e, annee);
+}
+
+std::vector<std::string> tableau_de_types(int premiere, int nb_annees, int increment)
+{
+    engine::CalendarEngine e;
     std::vector<std::string> lignes = {
         marge + "CARACTERISTIQUES DES ANNEES",
         marge + "Années   Type    " + "   Roche     He  Ki Adar(I)ADAR II" +
@@ -80,8 +88,9 @@ int premiere_annee_grille(int annee_courante)
     return annee_courante - annee_courante % 10 - 99;
 }
 
-std::vector<std::string> types_des_annees(engine::CalendarEngine& e, int premiere, int derniere)
+std::vector<std::string> types_des_annees(int premiere, int derniere)
 {
+    engine::CalendarEngine e;
     const std::string avant = "     " + std::string("  ");
     const std::string egal(51, '=');
     std::vector<std::string> lignes = {
@@ -115,13 +124,13 @@ std::vector<std::string> types_des_annees(engine::CalendarEngine& e, int premier
     return lignes;
 }
 
-std::vector<std::string> tableau_cycles_series(engine::CalendarEngine& e, int premiere,
-                                               int derniere)
+std::vector<std::string> tableau_cycles_series(int premiere, int derniere)
 {
     std::vector<std::string> lignes;
     if (derniere <= premiere) {
         return lignes;
     }
+    engine::CalendarEngine e;
     std::string annees;
     std::string cycles;
     std::string series;
@@ -148,8 +157,9 @@ std::vector<std::string> tableau_cycles_series(engine::CalendarEngine& e, int pr
     return lignes;
 }
 
-std::vector<std::string> liste_cycles_series(engine::CalendarEngine& e, int centaines)
+std::vector<std::string> liste_cycles_series(int centaines)
 {
+    engine::CalendarEngine e;
     std::vector<std::string> lignes = {"    \t                     <------- MOLAD DU CYCLE ------>",
                                        "    An. Héb  Cycles  Séries   jour\t   Heures\thalakim  ",
                                        ""};

@@ -63,9 +63,9 @@ std::string correspondance(int annee, int civile_affichee)
 
 } // namespace
 
-TexteTypeAnnee texte_type_annee(engine::CalendarEngine& e, int annee, int civile,
-                                std::string_view titre)
+TexteTypeAnnee texte_type_annee(int annee, int civile, std::string_view titre)
 {
+    engine::CalendarEngine e;
     TexteTypeAnnee r;
     r.lignes = entete(annee, civile, titre);
     const TypeAnnee t = type_de_l_annee(e, annee);
@@ -92,7 +92,6 @@ TexteTypeAnnee texte_type_annee(engine::CalendarEngine& e, int annee, int civile
         complete_espaces(neuf + " la " + std::to_string(s.rang) + suffixe_ordinal(s.rang), 17) +
         "année de la série n° " + std::to_string(s.serie));
     r.signe_hebreu = signe_hebreu(t);
-    (void)type_de_l_annee(e, annee);
     l.emplace_back();
     r.correspondance = correspondance(annee, civile);
     l.push_back(r.correspondance);

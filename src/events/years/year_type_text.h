@@ -6,11 +6,6 @@
 #include <string_view>
 #include <vector>
 
-namespace orvane::engine
-{
-class CalendarEngine;
-}
-
 namespace orvane::events
 {
 
@@ -26,9 +21,9 @@ struct TexteTypeAnnee {
 };
 
 /// The text for Hebrew year `annee` (1 and above), with the civil year that
-/// the window shows beside it. annee_hebr of `e` is left on `annee`.
-[[nodiscard]] TexteTypeAnnee texte_type_annee(engine::CalendarEngine& e, int annee,
-                                              int annee_civile_affichee,
+/// the window shows beside it. The year and the first year of its 19-year
+/// cycle are set up in a calendar record of its own.
+[[nodiscard]] TexteTypeAnnee texte_type_annee(int annee, int annee_civile_affichee,
                                               std::string_view titre = titre_type_annee);
 
 /// "TYPE_5785.txt".

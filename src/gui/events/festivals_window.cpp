@@ -295,18 +295,17 @@ bool TFFetes::calcule(bool consistoire)
     progres.setMinimumDuration(500);
     events::ChoixLevana levana;
     levana.options.heure_ete = heure_ete_france(ctx_.donnees.tables_ete);
-    engine::CalendarEngine e;
     for (std::size_t i = 0; i < annees.size(); ++i) {
         progres.setValue(static_cast<int>(i));
         QApplication::processEvents();
         if (progres.wasCanceled()) {
             return false;
         }
-        const events::TexteAnneeFetes t = events::texte_annee_fetes(e, annees[i], demande);
+        const events::TexteAnneeFetes t = events::texte_annee_fetes(annees[i], demande);
         if (consistoire) {
             memo1_->affiche(t.lignes);
             std::vector<events::FichierCiop> fichiers =
-                events::fichiers_levana_ciop(e, annees[i], levana);
+                events::fichiers_levana_ciop(annees[i], levana);
             fichiers.push_back(events::fichier_fetes_ciop(annees[i], t.lignes));
             events::ecrit_fichiers_ciop(ctx_.repertoire, fichiers);
         } else {

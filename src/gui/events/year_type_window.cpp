@@ -170,9 +170,8 @@ void TFYEARTYP::BoutonCalculerClick()
 {
     const int annee = annee_hebr_->value();
     ctx_.annee_choisie = annee;
-    engine::CalendarEngine e;
     const events::TexteTypeAnnee t =
-        events::texte_type_annee(e, annee, annee_civile_->value(), events::titre_type_annee);
+        events::texte_type_annee(annee, annee_civile_->value(), events::titre_type_annee);
     memo_->setFont(police_fixe(10));
     memo_->hide();
     memo_->affiche(t.lignes);

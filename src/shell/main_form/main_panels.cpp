@@ -51,8 +51,9 @@ std::vector<std::string> jours_importants(int annee_hebr, bool diaspora)
     choix.diaspora = diaspora;
     choix.mode = events::ModeListe::fenetre_principale;
     std::vector<std::string> lignes;
-    for (const events::EntreeFete& f : events::liste_fetes_annee(e, annee_hebr, choix)) {
-        lignes.push_back(events::ligne_fenetre_principale(events::date_de_l_entree(e, f)));
+    for (const events::EntreeDatee& d :
+         events::dates_des_entrees(events::liste_fetes_annee(e, annee_hebr, choix))) {
+        lignes.push_back(events::ligne_fenetre_principale(d));
     }
     return lignes;
 }
