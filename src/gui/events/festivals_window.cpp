@@ -9,6 +9,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/glossary_view.h"
 #include "gui/common/linked_years.h"
+#include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
 #include "places/dst.h"
 #include "platform/file_error.h"
@@ -35,13 +36,6 @@ namespace orvane::gui
 
 namespace
 {
-
-QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte)
-{
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    return b;
-}
 
 QSpinBox* champ(QWidget* parent, const char* nom, int min, int max, int valeur)
 {
@@ -178,31 +172,29 @@ void TFFetes::cree_selection()
 void TFFetes::cree_boutons()
 {
     auto* boite = new QWidget(this);
+    QPushButton* aujourdhui = bouton_nomme(boite, "BoutonAujourdhui", QStringLiteral("Aujourd'hui"),
+                                           this, &TFFetes::BoutonAujourdhuiClick);
+    QPushButton* defaut = bouton_nomme(boite, "BoutonDefaut", QStringLiteral("Valeurs par défaut"),
+                                       this, &TFFetes::BoutonDefautClick);
+    QPushButton* calculer = bouton_nomme(boite, "BoutonCalculer", QStringLiteral("Calculer"), this,
+                                         &TFFetes::BoutonCalculerClick);
+    QPushButton* imprimer = bouton_nomme(boite, "BoutonImprimer", QStringLiteral("Imprimer"), this,
+                                         &TFFetes::BoutonImprimerClick);
+    QPushButton* enregistrer =
+        bouton_nomme(boite, "BoutonEnregistrer", QStringLiteral("Enregistrer"), this,
+                     &TFFetes::BoutonEnregistrerClick);
+    QPushButton* glossaire = bouton_nomme(boite, "BoutonGlossaire", QStringLiteral("Glossaire"),
+                                          this, &TFFetes::BoutonGlossaireClick);
+    QPushButton* ciop =
+        bouton_nomme(boite, "BoutonCiop", QStringLiteral("CIOP"), this, &TFFetes::BoutonCiopClick);
+    QPushButton* fermer =
+        bouton_nomme(boite, "BoutonFermer", QStringLiteral("Fermer"), this, &QWidget::close);
     auto* l = new QVBoxLayout(boite);
-    const std::pair<const char*, QString> boutons[] = {
-        {"BoutonAujourdhui", QStringLiteral("Aujourd'hui")},
-        {"BoutonDefaut", QStringLiteral("Valeurs par défaut")},
-        {"BoutonCalculer", QStringLiteral("Calculer")},
-        {"BoutonImprimer", QStringLiteral("Imprimer")},
-        {"BoutonEnregistrer", QStringLiteral("Enregistrer")},
-        {"BoutonGlossaire", QStringLiteral("Glossaire")},
-        {"BoutonCiop", QStringLiteral("CIOP")},
-        {"BoutonFermer", QStringLiteral("Fermer")},
-    };
-    std::vector<QPushButton*> b;
-    for (const auto& [nom, texte] : boutons) {
-        b.push_back(bouton(boite, nom, texte));
-        l->addWidget(b.back());
+    for (QPushButton* b :
+         {aujourdhui, defaut, calculer, imprimer, enregistrer, glossaire, ciop, fermer}) {
+        l->addWidget(b);
     }
     l->addStretch();
-    connect(b[0], &QPushButton::clicked, this, &TFFetes::BoutonAujourdhuiClick);
-    connect(b[1], &QPushButton::clicked, this, &TFFetes::BoutonDefautClick);
-    connect(b[2], &QPushButton::clicked, this, &TFFetes::BoutonCalculerClick);
-    connect(b[3], &QPushButton::clicked, this, &TFFetes::BoutonImprimerClick);
-    connect(b[4], &QPushButton::clicked, this, &TFFetes::BoutonEnregistrerClick);
-    connect(b[5], &QPushButton::clicked, this, &TFFetes::BoutonGlossaireClick);
-    connect(b[6], &QPushButton::clicked, this, &TFFetes::BoutonCiopClick);
-    connect(b[7], &QPushButton::clicked, this, &QWidget::close);
     static_cast<QGridLayout*>(layout())->addWidget(boite, 2, 0);
 }
 

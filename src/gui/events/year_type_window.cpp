@@ -6,6 +6,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/glossary_view.h"
 #include "gui/common/linked_years.h"
+#include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
 #include "platform/file_error.h"
 #include "platform/file_lookup.h"
@@ -117,29 +118,24 @@ void TFYEARTYP::cree_etiquettes()
 void TFYEARTYP::cree_boutons()
 {
     auto* boite = new QWidget(this);
-    auto* l = new QHBoxLayout(boite);
-    const std::pair<const char*, QString> noms[] = {
-        {"BoutonAujourdhui", QStringLiteral("Aujourd'hui")},
-        {"BoutonCalculer", QStringLiteral("Calculer")},
-        {"BoutonEnregistrer", QStringLiteral("Enregistrer")},
-        {"BoutonImprimer", QStringLiteral("Imprimer")},
-        {"BoutonGlossaire", QStringLiteral("Glossaire")},
-        {"BoutonFermer", QStringLiteral("Fermer")},
-    };
-    std::vector<QPushButton*> b;
-    for (const auto& [nom, texte] : noms) {
-        b.push_back(new QPushButton(texte, boite));
-        b.back()->setObjectName(nom);
-        l->addWidget(b.back());
-    }
-    calculer_ = b[1];
+    QPushButton* aujourdhui = bouton_nomme(boite, "BoutonAujourdhui", QStringLiteral("Aujourd'hui"),
+                                           this, &TFYEARTYP::BoutonAujourdhuiClick);
+    calculer_ = bouton_nomme(boite, "BoutonCalculer", QStringLiteral("Calculer"), this,
+                             &TFYEARTYP::BoutonCalculerClick);
+    QPushButton* enregistrer =
+        bouton_nomme(boite, "BoutonEnregistrer", QStringLiteral("Enregistrer"), this,
+                     &TFYEARTYP::BoutonEnregistrerClick);
+    QPushButton* imprimer = bouton_nomme(boite, "BoutonImprimer", QStringLiteral("Imprimer"), this,
+                                         &TFYEARTYP::BoutonImprimerClick);
+    QPushButton* glossaire = bouton_nomme(boite, "BoutonGlossaire", QStringLiteral("Glossaire"),
+                                          this, &TFYEARTYP::BoutonGlossaireClick);
+    QPushButton* fermer =
+        bouton_nomme(boite, "BoutonFermer", QStringLiteral("Fermer"), this, &QWidget::close);
     calculer_->setDefault(true);
-    connect(b[0], &QPushButton::clicked, this, &TFYEARTYP::BoutonAujourdhuiClick);
-    connect(b[1], &QPushButton::clicked, this, &TFYEARTYP::BoutonCalculerClick);
-    connect(b[2], &QPushButton::clicked, this, &TFYEARTYP::BoutonEnregistrerClick);
-    connect(b[3], &QPushButton::clicked, this, &TFYEARTYP::BoutonImprimerClick);
-    connect(b[4], &QPushButton::clicked, this, &TFYEARTYP::BoutonGlossaireClick);
-    connect(b[5], &QPushButton::clicked, this, &QWidget::close);
+    auto* l = new QHBoxLayout(boite);
+    for (QPushButton* b : {aujourdhui, calculer_, enregistrer, imprimer, glossaire, fermer}) {
+        l->addWidget(b);
+    }
     static_cast<QGridLayout*>(layout())->addWidget(boite, 2, 0, 1, 3);
 }
 

@@ -23,13 +23,18 @@ namespace orvane::gui
 namespace
 {
 
-constexpr std::array<std::string_view, 3> modes_horaires = {
-    config::mode_avec_changement, config::mode_hiver_toute_l_annee, config::mode_ete_toute_l_annee};
-
 QAction* entree(QMenu* m, const QString& texte, const char* nom)
 {
     QAction* a = m->addAction(texte);
     a->setObjectName(nom);
+    return a;
+}
+
+/// An entry with a check mark.
+QAction* entree_cochable(QMenu* m, const QString& texte, const char* nom)
+{
+    QAction* a = entree(m, texte, nom);
+    a->setCheckable(true);
     return a;
 }
 
@@ -51,57 +56,88 @@ void TFMainForm::cree_menu_fichier()
     connect(entree(fichier, QStringLiteral("Imprimer la page d'accueil"), "ImprimerPageAccueil"),
             &QAction::triggered, this, &TFMainForm::imprime_page);
     fichier->addSeparator();
-    menu_diaspora_ = entree(fichier, QStringLiteral("Diaspora"), "MenuDiaspora");
-    menu_israel_ = entree(fichier, QStringLiteral("Israel"), "MenuIsrael");
-    for (QAction* a : {menu_diaspora_, menu_israel_}) {
-        a->setCheckable(true);
-    }
-    connect(menu_diaspora_, &QAction::triggered, this, [this] { choisit_diaspora(true, true); });
-    connect(menu_israel_, &QAction::triggered, this, [this] { choisit_diaspora(false, true); });
+    menu_diaspora_ = entree_cochable(fichier, QStringLiteral("Diaspora"), "MenuDiaspora");
+    menu_israel_ = entree_cochable(fichier, QStringLiteral("Israel"), "MenuIsrael");
+    connect(menu_diaspora_, &QAction::triggered, this, &TFMainForm::MenuDiasporaClick);
+    connect(menu_israel_, &QAction::triggered, this, &TFMainForm::MenuIsraelClick);
     fichier->addSeparator();
-    const std::array<std::pair<QString, const char*>, 3> modes = {{
-        {QStringLiteral("Avec changement d'heure été/hiver"), "AvecChangement"},
-        {QStringLiteral("Heure hiver toute l'année"), "HiverToutelAnnee"},
-        {QStringLiteral("Heure d'été toute l'année"), "EteToutelAnnee"},
-    }};
-    for (std::size_t i = 0; i < modes.size(); ++i) {
-        menus_modes_[i] = entree(fichier, modes[i].first, modes[i].second);
-        menus_modes_[i]->setCheckable(true);
-        connect(menus_modes_[i], &QAction::triggered, this,
-                [this, i] { choisit_mode_horaire(modes_horaires[i]); });
-    }
-    coche_modes_horaires();
+    cree_menu_modes(fichier);
     fichier->addSeparator();
     fichier->addAction("&Quitter", QKeySequence::Quit, qApp, &QApplication::closeAllWindows);
+}
+
+void TFMainForm::cree_menu_modes(QMenu* fichier)
+{
+    menu_avec_changement_ = entree_cochable(
+        fichier, QStringLiteral("Avec changement d'heure été/hiver"), "AvecChangement");
+    menu_hiver_ =
+        entree_cochable(fichier, QStringLiteral("Heure hiver toute l'année"), "HiverToutelAnnee");
+    menu_ete_ =
+        entree_cochable(fichier, QStringLiteral("Heure d'été toute l'année"), "EteToutelAnnee");
+    connect(menu_avec_changement_, &QAction::triggered, this, &TFMainForm::AvecChangementClick);
+    connect(menu_hiver_, &QAction::triggered, this, &TFMainForm::HiverToutelAnneeClick);
+    connect(menu_ete_, &QAction::triggered, this, &TFMainForm::EteToutelAnneeClick);
+    coche_modes_horaires();
 }
 
 void TFMainForm::cree_menu_horaires()
 {
     QAction* lieux = menu("Horaires")->addAction("Lieux géographiques (Ajouter ou supprimer)");
     lieux->setObjectName("Lieux1");
-    connect(lieux, &QAction::triggered, this, [this] {
-        libere_fenetres();
-        auto* fenetre = new TFNLieux(ctx_, this);
-        fenetre->setAttribute(Qt::WA_DeleteOnClose);
-        fenetre->show();
-    });
+    connect(lieux, &QAction::triggered, this, &TFMainForm::Lieux1Click);
 }
 
 void TFMainForm::cree_menu_aide()
 {
     QAction* a_propos = entree(menu(QStringLiteral("Mise à jour")), "A propos...", "APropos1");
-    connect(a_propos, &QAction::triggered, this, [this] {
-        dialogues_.information("Orvane\rCalendrier hébraïque et horaires de la journée juive\r"
-                               "Version " ORVANE_VERSION);
-    });
+    connect(a_propos, &QAction::triggered, this, &TFMainForm::APropos1Click);
+}
+
+void TFMainForm::MenuDiasporaClick()
+{
+    choisit_diaspora(true, true);
+}
+
+void TFMainForm::MenuIsraelClick()
+{
+    choisit_diaspora(false, true);
+}
+
+void TFMainForm::AvecChangementClick()
+{
+    choisit_mode_horaire(config::mode_avec_changement);
+}
+
+void TFMainForm::HiverToutelAnneeClick()
+{
+    choisit_mode_horaire(config::mode_hiver_toute_l_annee);
+}
+
+void TFMainForm::EteToutelAnneeClick()
+{
+    choisit_mode_horaire(config::mode_ete_toute_l_annee);
+}
+
+void TFMainForm::Lieux1Click()
+{
+    libere_fenetres();
+    auto* fenetre = new TFNLieux(ctx_, this);
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->show();
+}
+
+void TFMainForm::APropos1Click()
+{
+    dialogues_.information("Orvane\rCalendrier hébraïque et horaires de la journée juive\r"
+                           "Version " ORVANE_VERSION);
 }
 
 void TFMainForm::coche_modes_horaires()
 {
     const config::CochesModeHoraire& c = ctx_.options.coches;
-    menus_modes_[0]->setChecked(c.avec_changement);
-    menus_modes_[1]->setChecked(c.hiver);
-    menus_modes_[2]->setChecked(c.ete);
+    menu_avec_changement_->setChecked(c.avec_changement);
+    menu_hiver_->setChecked(c.hiver);
+    menu_ete_->setChecked(c.ete);
 }
 
 void TFMainForm::choisit_mode_horaire(std::string_view mode)

@@ -3,32 +3,31 @@
 #include "gui/shell/main_window.h"
 
 #include "engine/date_texts.h"
-#include "gui/common/fonts.h"
-#include "gui/common/result_area.h"
 #include "gui/shell/day_page_view.h"
-#include "gui/shell/day_pictures.h"
-#include "gui/widgets/tg_calendar.h"
-#include "gui/widgets/th_calend.h"
-#include "places/dst_texts.h"
+#include "gui/shell/main_form/dates/anniversaries_panel.h"
+#include "gui/shell/main_form/dates/bar_mitsva_panel.h"
+#include "gui/shell/main_form/dates/conversion_boxes.h"
+#include "gui/shell/main_form/dates/month_grids.h"
+#include "gui/shell/main_form/dates/return_line.h"
+#include "gui/shell/main_form/day/day_texts_panel.h"
+#include "gui/shell/main_form/day/place_panel.h"
+#include "gui/shell/main_form/day/times_panel.h"
+#include "gui/shell/main_form/day/year_characteristics_panel.h"
+#include "gui/shell/main_form/top_band.h"
+#include "gui/shell/main_form/year_panel.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
 #include "shell/main_form/caption.h"
 #include "shell/main_form/clock_line.h"
-#include "shell/main_form/main_panels.h"
 #include "shell/startup.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -96,19 +95,14 @@ TFMainForm::TFMainForm(shell::AppContext& ctx, DialoguesPrincipaux dialogues, QW
     } catch (const platform::FileError& e) {
         dialogues_.erreur(e.what());
     }
-    fichier_lieux_ = std::string(places::fichier_lieux_court);
     cree_fenetre();
+    connecte_dates();
+    connecte_lieu();
+    connecte_page();
     cree_menus();
     applique_dates_du_jour();
     titre_fenetre();
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TFMainForm::Timer1Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName("Timer2");
-    Timer2->setInterval(60 * 1000);
-    connect(Timer2, &QTimer::timeout, this, &TFMainForm::Timer2Timer);
+    cree_minuteries();
     resize(1366, 740);
 }
 
@@ -124,21 +118,21 @@ QMenu* TFMainForm::menu(const QString& title)
     return menuBar()->addMenu(title);
 }
 
-void TFMainForm::cree_fenetre()
+QWidget* TFMainForm::cree_panneaux()
 {
     auto* colonne1 = new QVBoxLayout;
-    colonne1->addWidget(cree_panneau_conversion());
-    colonne1->addWidget(cree_retour());
-    colonne1->addWidget(cree_grilles(), 1);
-    colonne1->addWidget(cree_anniversaires());
-    colonne1->addWidget(cree_bar_mitsva());
+    colonne1->addWidget(conversion_ = new BoitesConversion(panneau_));
+    colonne1->addWidget(retour_ = new LigneRetour);
+    colonne1->addWidget(grilles_ = new GrillesDuMois(panneau_, *ctx_.horloge), 1);
+    colonne1->addWidget(anniversaires_ = new PanneauAnniversaires);
+    colonne1->addWidget(bar_mitsva_ = new PanneauBarMitsva);
     auto* colonne2 = new QVBoxLayout;
-    colonne2->addWidget(cree_textes_du_jour());
-    colonne2->addWidget(cree_caracteristiques());
-    colonne2->addWidget(cree_panneau_annee(), 1);
+    colonne2->addWidget(textes_ = new PanneauTextesDuJour);
+    colonne2->addWidget(caracteristiques_ = new PanneauCaracteristiques);
+    colonne2->addWidget(annee_ = new PanneauAnnee, 1);
     auto* colonne3 = new QVBoxLayout;
-    colonne3->addWidget(cree_panneau_lieu());
-    colonne3->addWidget(cree_panneau_horaires(), 1);
+    colonne3->addWidget(lieu_ = new PanneauLieu);
+    colonne3->addWidget(horaires_ = new PanneauHoraires, 1);
 
     auto* colonnes = new QHBoxLayout;
     colonnes->addLayout(colonne1, 10);
@@ -148,9 +142,14 @@ void TFMainForm::cree_fenetre()
     contenu->setObjectName("PanneauxPrincipaux");
     auto* layout = new QVBoxLayout(contenu);
     layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(cree_bandeau());
+    layout->addWidget(bandeau_ = new BandeauPrincipal);
     layout->addLayout(colonnes, 1);
+    return contenu;
+}
 
+void TFMainForm::cree_fenetre()
+{
+    QWidget* contenu = cree_panneaux();
     // Below 1366 × 768 the panels scroll rather than overlap.
     auto* defilement = new QScrollArea;
     defilement->setObjectName("Defilement");
@@ -158,67 +157,22 @@ void TFMainForm::cree_fenetre()
     defilement->setFrameShape(QFrame::NoFrame);
     defilement->setWidget(contenu);
     vue_page_ = new PageDuJourVue;
-    connect(vue_page_, &PageDuJourVue::fermer, this, [this] {
-        pile_->setCurrentIndex(0);
-        memo1_grand_ = false;
-        Memo1->setMaximumHeight(Memo1->minimumHeight() + 60);
-    });
-    connect(vue_page_, &PageDuJourVue::enregistrer, this, &TFMainForm::enregistre_page);
-    connect(vue_page_, &PageDuJourVue::imprimer, this, &TFMainForm::imprime_page);
     pile_ = new QStackedWidget;
     pile_->addWidget(defilement);
     pile_->addWidget(vue_page_);
     setCentralWidget(pile_);
 }
 
-QWidget* TFMainForm::cree_bandeau()
+void TFMainForm::cree_minuteries()
 {
-    auto* bandeau = new QWidget;
-    titre_ = new QLabel(QStringLiteral("Orvane"), bandeau);
-    titre_->setObjectName("LabelTitre");
-    QFont grand = titre_->font();
-    grand.setPointSize(22);
-    grand.setBold(true);
-    titre_->setFont(grand);
-    titre_->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
-
-    Label7 = new QLabel(bandeau);
-    Label7->setObjectName("Label7");
-    Label8 = new QLabel(bandeau);
-    Label8->setObjectName("Label8");
-    for (QLabel* l : {Label7, Label8}) {
-        l->setFont(police_fixe(11, true));
-        l->setStyleSheet(QStringLiteral("color: red;"));
-    }
-    auto* dates = new QVBoxLayout;
-    dates->addWidget(Label7);
-    dates->addWidget(Label8);
-
-    Memo4 = new QLineEdit(bandeau);
-    Memo4->setObjectName("Memo4");
-    Memo4->setReadOnly(true);
-    Memo4->setFont(police_fixe(14, true));
-    Memo4->setMaximumWidth(120);
-    Label46 = new QLabel(bandeau);
-    Label46->setObjectName("Label46");
-    Label46->setFont(police_fixe(9));
-    Label46->setMinimumWidth(Label46->fontMetrics().horizontalAdvance(
-        QStringLiteral("23 h 59 mn 59 sec = 23 h 1079.7 halakim ")));
-    auto* horloge = new QVBoxLayout;
-    horloge->addWidget(Memo4);
-    horloge->addWidget(Label46);
-
-    auto* layout = new QHBoxLayout(bandeau);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(titre_);
-    layout->addSpacing(16);
-    layout->addLayout(dates);
-    layout->addSpacing(16);
-    layout->addLayout(horloge);
-    layout->addStretch();
-    layout->addWidget(cree_lune());
-    layout->addWidget(cree_boutons_page());
-    return bandeau;
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TFMainForm::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(60 * 1000);
+    connect(Timer2, &QTimer::timeout, this, &TFMainForm::Timer2Timer);
 }
 
 engine::DateCivile TFMainForm::aujourdhui() const
@@ -236,9 +190,7 @@ void TFMainForm::applique_dates_du_jour()
 {
     engine::lit_aujourdhui(ctx_.engine, *ctx_.horloge);
     engine::CalendarEngine e;
-    const engine::DatesDuJour d = engine::ecrit_dates_du_jour(e, *ctx_.horloge);
-    Label7->setText(qs(d.ligne_date_civile));
-    Label8->setText(qs(d.ligne_date_hebraique));
+    bandeau_->montre_dates_du_jour(engine::ecrit_dates_du_jour(e, *ctx_.horloge));
 }
 
 void TFMainForm::titre_fenetre()
@@ -249,14 +201,6 @@ void TFMainForm::titre_fenetre()
 void TFMainForm::montre_erreur_fichier(const std::exception& e)
 {
     dialogues_.erreur(e.what());
-}
-
-void TFMainForm::colore_paire(QPushButton* choisi, QPushButton* autre)
-{
-    choisi->setChecked(true);
-    autre->setChecked(false);
-    choisi->setStyleSheet(QStringLiteral("font-weight: bold; color: red;"));
-    autre->setStyleSheet(QStringLiteral("font-weight: normal; color: blue;"));
 }
 
 void TFMainForm::showEvent(QShowEvent* event)
@@ -271,12 +215,12 @@ void TFMainForm::premier_affichage()
         return;
     }
     affiche_ = true;
-    Memo2->efface();
+    horaires_->efface_liste();
     affiche_etoiles();
-    // The panel on today, without running the handlers of the boxes.
+    // The panel on today; the date boxes are written, not typed.
     panneau_.montre_date_civile(aujourdhui());
-    ecrit_boites();
-    deplace_grilles();
+    conversion_->ecrit();
+    grilles_->deplace();
     titre_fenetre();
     try {
         remplit_lieux();
@@ -288,19 +232,14 @@ void TFMainForm::premier_affichage()
     }
     choisit_diaspora(ctx_.options.diaspora, false);
     // The year panel and the Bar-Mitsva reading follow the Diaspora choice.
-    {
-        const bool garde = garde_changement_;
-        garde_changement_ = true;
-        SpinEdit1->setValue(panneau_.annee_hebr());
-        garde_changement_ = garde;
-    }
+    annee_->ecrit_annee(panneau_.annee_hebr());
     SpinEdit1Change(panneau_.annee_hebr());
     date_bar_mitsva();
-    Edit10->setText(qs(shell::titre_anniversaires(SpinEdit7->value())));
+    anniversaires_->ecrit_titre();
     anniversaires_suivants();
     page_prete_ = true;
     calcule_jour();
-    Label44->setText(qs(std::string(places::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
+    lieu_->montre_etiquette_horaire();
     montre_retour();
     Timer1Timer(); // the clock shows at once, not a second later
     Timer1->start();
@@ -309,20 +248,18 @@ void TFMainForm::premier_affichage()
 void TFMainForm::Timer1Timer()
 {
     const platform::LocalTime t = ctx_.horloge->now();
-    Memo4->setText(qs(shell::texte_heure(t)));
+    bandeau_->montre_heure(t);
     affiche_etoiles();
-    Label46->setText(qs(shell::ligne_horloge(t)));
     if (page_prete_ && panneau_.valide() && page_.jour.a_des_horaires()) {
-        place_marqueur(shell::secondes_du_jour(t));
+        horaires_->place_marqueur(page_.jour, shell::secondes_du_jour(t));
     }
     if (shell::heure_pleine(t)) {
         applique_dates_du_jour();
         titre_fenetre();
         revient_aujourdhui();
-        Label44->setText(
-            qs(std::string(places::texte_etiquette_horaire(bouton_hiver_->isChecked()))));
+        lieu_->montre_etiquette_horaire();
     }
-    boutons_correction();
+    lieu_->boutons_correction();
 }
 
 void TFMainForm::Timer2Timer()
@@ -335,6 +272,12 @@ void TFMainForm::Timer2Timer()
     if (++minutes_sans_changement_ >= 10) {
         revient_aujourdhui();
     }
+}
+
+void TFMainForm::ferme_page()
+{
+    pile_->setCurrentIndex(0);
+    annee_->reduit_liste();
 }
 
 void TFMainForm::libere_fenetres()

@@ -4,12 +4,14 @@
 // year panel, the moon, the place with the times of the day and the next
 // moment, the day page, and the menu that opens every other window.
 //
-// The window reads its controls, calls the shell library and shows what it
-// returns; the rules live in shell::PanneauConversion (the conversion panel)
-// and shell::calcule_jour (the day). Its code is split by panel:
-// main_window.cpp (creation, first showing, clock, secondary windows),
-// main_menus.cpp, main_conversion.cpp, main_places.cpp, main_day.cpp and
-// main_side.cpp.
+// Each panel is a widget of its own (gui/shell/main_form/): it owns its
+// controls and sends up what the window must coordinate. The window keeps
+// the menus, the timers, the AppContext and the models of the date shown
+// (shell::PanneauConversion) and of what was computed for it
+// (shell::PageAccueil), and tells the panels what to show. Its code:
+// main_window.cpp (creation, layout, first showing, clock, secondary
+// windows), main_connections.cpp, main_menus.cpp, main_conversion.cpp (the
+// date shown), main_places.cpp, main_day.cpp and main_side.cpp.
 #pragma once
 
 #include "config/program_options.h"
@@ -20,25 +22,15 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
-class QSpinBox;
 class QStackedWidget;
 class QTimer;
-class QToolButton;
 
 namespace orvane::shell
 {
@@ -48,13 +40,18 @@ struct AppContext;
 namespace orvane::gui
 {
 
-class DessinBougie;
-class DessinLune;
-class MonthGridView;
+class BandeauPrincipal;
+class BoitesConversion;
+class GrillesDuMois;
+class LigneRetour;
 class PageDuJourVue;
-class TGCalendar;
-class THCalend;
-class ZoneResultat;
+class PanneauAnnee;
+class PanneauAnniversaires;
+class PanneauBarMitsva;
+class PanneauCaracteristiques;
+class PanneauHoraires;
+class PanneauLieu;
+class PanneauTextesDuJour;
 
 /// The modal questions and messages of the window, replaced in tests.
 struct DialoguesPrincipaux {
@@ -129,198 +126,108 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     // main_window.cpp
     void cree_fenetre();
-    QWidget* cree_bandeau();
+    QWidget* cree_panneaux();
+    void cree_minuteries();
     void applique_dates_du_jour();
     [[nodiscard]] engine::DateCivile aujourdhui() const;
     [[nodiscard]] bool montre_aujourdhui() const;
     void montre_erreur_fichier(const std::exception& e);
-    static void colore_paire(QPushButton* choisi, QPushButton* autre);
+    void ferme_page();
+
+    // main_connections.cpp
+    void connecte_dates();
+    void connecte_lieu();
+    void connecte_page();
 
     // main_menus.cpp
     void cree_menus();
     void cree_menu_fichier();
+    void cree_menu_modes(QMenu* fichier);
     void cree_menu_horaires();
     void cree_menu_aide();
+    void MenuDiasporaClick();
+    void MenuIsraelClick();
+    void AvecChangementClick();
+    void HiverToutelAnneeClick();
+    void EteToutelAnneeClick();
+    void Lieux1Click();
+    void APropos1Click();
     void choisit_mode_horaire(std::string_view mode);
     void coche_modes_horaires();
     void ouvre_fichier();
 
     // main_conversion.cpp
-    QWidget* cree_panneau_conversion();
-    QWidget* cree_grilles();
-    QWidget* cree_retour();
-    void connecte_panneau();
-    void change_civil(const std::function<bool(shell::PanneauConversion&)>& changement);
-    void change_hebreu(const std::function<bool(shell::PanneauConversion&)>& changement);
     void apres_changement();
-    void ecrit_boites();
     void efface_date_hebraique();
     void visualise_date_hebraique();
     void efface_date_civile();
     void visualise_date_civile();
     void montre_controles_du_jour(bool visibles);
-    void deplace_grilles();
-    void GCalendar1Change();
-    void HCalend1Change();
+    void montre_date_civile(engine::DateCivile d);
+    void montre_date_hebraique(engine::DateHebraique d);
+    void suit_annee_hebraique(int annee);
     void montre_retour();
 
     // main_places.cpp
-    QWidget* cree_panneau_lieu();
-    void connecte_lieu();
     void remplit_lieux();
     void applique_lieu_accueil();
     void ComboBox1Change(const QString& pays);
     void ComboBox2Change(const QString& ville);
     void coordonnees_saisies();
-    void Edit4Change(const QString& texte);
-    void choisit_ete(bool ete);
-    void choisit_fichier_lieux(bool long_fichier);
+    void retient_correction(double correction);
     void choisit_diaspora(bool diaspora, bool par_l_utilisateur);
-    void boutons_correction();
+    void diaspora_du_panneau(bool diaspora);
     [[nodiscard]] shell::DemandePageAccueil demande_page() const;
 
     // main_day.cpp
-    QWidget* cree_panneau_horaires();
-    void cree_colonne_memo9(QWidget* parent);
-    QWidget* cree_textes_du_jour();
-    QWidget* cree_caracteristiques();
     void affiche_jour();
-    void affiche_liste_horaires();
-    void colore_liste();
-    void affiche_textes_du_jour();
-    void affiche_caracteristiques();
-    void place_marqueur(long maintenant);
-    void affiche_etoiles();
+    void affiche_horaires();
     void cache_horaires(const std::string& message);
+    void affiche_etoiles();
     void sauve_lieu_accueil();
 
     // main_side.cpp
-    QWidget* cree_anniversaires();
-    QWidget* cree_bar_mitsva();
-    QWidget* cree_panneau_annee();
-    QWidget* cree_lune();
-    QWidget* cree_boutons_page();
+    void choix_bar_mitsva();
     void SpinEdit1Change(int annee);
-    void affiche_lune();
-    void choisit_fille(bool fille);
+    void change_taille_impression(int points);
 
     shell::AppContext& ctx_;
     DialoguesPrincipaux dialogues_;
     shell::PanneauConversion panneau_;
     shell::PageAccueil page_;
-    double correction_saisie_ = 0; // the value of the correction box
-    std::string fichier_lieux_;    // the places file of the boxes "1300v" / "13000v"
-    bool fille_ = false;           // Bat-Mitsva chosen
     bool doit_quitter_ = false;
-    bool affiche_ = false;          // the first showing has run
-    bool page_prete_ = false;       // dates changes compute the times
-    bool garde_changement_ = false; // the window writes the date boxes
-    bool garde_grille_civile_ = false;
-    bool garde_grille_hebraique_ = false;
-    bool garde_correction_ = false;
+    bool affiche_ = false;    // the first showing has run
+    bool page_prete_ = false; // dates changes compute the times
     int minutes_sans_changement_ = 0;
-    bool memo1_grand_ = false;
 
-    // Top band and clock.
-    QLabel* titre_ = nullptr;
-    QLabel* Label7 = nullptr; // today's civil date
-    QLabel* Label8 = nullptr; // today's Hebrew date
-    QLineEdit* Memo4 = nullptr;
-    QLabel* Label46 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QStackedWidget* pile_ = nullptr;
     PageDuJourVue* vue_page_ = nullptr;
 
-    // Conversion panel.
-    QSpinBox* SpinEdit3 = nullptr;  // civil day
-    QSpinBox* SpinEdit9 = nullptr;  // civil month
-    QSpinBox* SpinEdit5 = nullptr;  // civil year
-    QSpinBox* SpinEdit6 = nullptr;  // Hebrew day
-    QSpinBox* SpinEdit10 = nullptr; // Hebrew month
-    QSpinBox* SpinEdit8 = nullptr;  // Hebrew year
-    QLineEdit* Edit13 = nullptr;    // civil month name
-    QLineEdit* Edit14 = nullptr;    // Hebrew month name
-    QLineEdit* Edit7 = nullptr;     // day names
-    QLineEdit* Edit11 = nullptr;
-    QLineEdit* Edit5 = nullptr; // the two day numbers
-    QLineEdit* Edit6 = nullptr;
-    QLineEdit* Edit9 = nullptr; // summary line
-    QLabel* message_date_ = nullptr;
-    std::vector<QWidget*> cote_civil_;
-    std::vector<QWidget*> cote_hebreu_;
-    TGCalendar* GCalendar1 = nullptr;
-    THCalend* HCalend1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QLabel* label_retour_ = nullptr;
-    QLabel* label_aujourdhui_ = nullptr;
-
-    // Anniversaries, Bar-Mitsva, year, moon.
-    QSpinBox* SpinEdit7 = nullptr;
-    QLineEdit* Edit10 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QGroupBox* groupe_anniversaires_ = nullptr;
-    QGroupBox* groupe_bar_mitsva_ = nullptr;
-    QPushButton* bouton_bar_mitsva_ = nullptr;
-    QPushButton* bouton_bat_mitsva_ = nullptr;
-    QLabel* Panel8 = nullptr;
-    QLabel* Label26 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QLabel* Label32 = nullptr;
-    ZoneResultat* Memo1 = nullptr;
-    QLabel* Label28 = nullptr;
-    DessinLune* lune_ = nullptr;
-    QSpinBox* SpinEdit4 = nullptr;
-
-    // Texts of the day and of the year.
-    QLabel* Label9 = nullptr;
-    QLabel* Label13 = nullptr;
-    std::vector<QLabel*> libelles_jour_;
-    QLabel* Label20 = nullptr;
-    std::array<QLabel*, 6> caracteristiques_{};
-    QLabel* Label16 = nullptr;
-    QLabel* Label41 = nullptr;
-    QWidget* textes_jour_ = nullptr;
-
-    // Place and times.
-    QComboBox* ComboBox1 = nullptr; // country
-    QComboBox* ComboBox2 = nullptr; // city
-    QLineEdit* Edit1 = nullptr;     // latitude
-    QLineEdit* Edit2 = nullptr;     // longitude
-    QLineEdit* Edit3 = nullptr;     // offset
-    QLineEdit* Edit4 = nullptr;     // summer-time correction
-    QPushButton* bouton_ok_ = nullptr;
-    QPushButton* bouton_ete_ = nullptr;
-    QPushButton* bouton_hiver_ = nullptr;
-    QLabel* Label44 = nullptr;
-    QCheckBox* case_1300_ = nullptr;
-    QCheckBox* case_13000_ = nullptr;
-    QPushButton* bouton_diaspora_ = nullptr;
-    QPushButton* bouton_israel_ = nullptr;
-    QLabel* Label40 = nullptr;
-    ZoneResultat* Memo2 = nullptr;
-    ZoneResultat* memo5 = nullptr;
-    QLabel* Memo9 = nullptr;
-    QWidget* colonne_memo9_ = nullptr;
-    QLabel* Memo6 = nullptr;
-    QLabel* Memo7 = nullptr;
-    ZoneResultat* Memo10 = nullptr;
-    ZoneResultat* Memo11 = nullptr;
-    QLabel* Memo3 = nullptr;
-    DessinBougie* bougie_ = nullptr;
-    QLabel* panneau_chabbat_ = nullptr;
-    QWidget* panneaux_horaires_ = nullptr;
+    // The panels, column by column under the top band.
+    BandeauPrincipal* bandeau_ = nullptr;
+    BoitesConversion* conversion_ = nullptr;
+    LigneRetour* retour_ = nullptr;
+    GrillesDuMois* grilles_ = nullptr;
+    PanneauAnniversaires* anniversaires_ = nullptr;
+    PanneauBarMitsva* bar_mitsva_ = nullptr;
+    PanneauTextesDuJour* textes_ = nullptr;
+    PanneauCaracteristiques* caracteristiques_ = nullptr;
+    PanneauAnnee* annee_ = nullptr;
+    PanneauLieu* lieu_ = nullptr;
+    PanneauHoraires* horaires_ = nullptr;
 
     // Menu entries with a check mark.
     QAction* menu_diaspora_ = nullptr;
     QAction* menu_israel_ = nullptr;
-    std::array<QAction*, 3> menus_modes_{};
+    QAction* menu_avec_changement_ = nullptr;
+    QAction* menu_hiver_ = nullptr;
+    QAction* menu_ete_ = nullptr;
 };
 
 } // namespace orvane::gui

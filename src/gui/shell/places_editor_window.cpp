@@ -1,5 +1,6 @@
 #include "gui/shell/places_editor_window.h"
 
+#include "gui/common/named_button.h"
 #include "places/places.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
@@ -94,22 +95,20 @@ QLabel* TFNLieux::cree_aide(const char* nom, const QString& texte, std::string_v
 
 void TFNLieux::cree_boutons()
 {
+    QPushButton* ajouter =
+        bouton_nomme(this, "Button1", QStringLiteral("Ajouter une nouvelle ville"), this,
+                     &TFNLieux::Button1Click);
+    ajouter->setToolTip(texte_boite(places::aide_nouvelle_ville));
+    QPushButton* enregistrer = bouton_nomme(this, "Button2", QStringLiteral("Enregister la ville"),
+                                            this, &TFNLieux::Button2Click);
+    QPushButton* supprimer = bouton_nomme(this, "Button3", QStringLiteral("Supprimer une ville"),
+                                          this, &TFNLieux::Button3Click);
+    QPushButton* fermer =
+        bouton_nomme(this, "Button4", QStringLiteral("Fermer"), this, &QWidget::close);
     auto* boutons = new QHBoxLayout;
-    const std::pair<const char*, const char*> textes[] = {{"Button1", "Ajouter une nouvelle ville"},
-                                                          {"Button2", "Enregister la ville"},
-                                                          {"Button3", "Supprimer une ville"},
-                                                          {"Button4", "Fermer"}};
-    QPushButton* b[4];
-    for (int i = 0; i < 4; ++i) {
-        b[i] = new QPushButton(textes[i].second, this);
-        b[i]->setObjectName(textes[i].first);
-        boutons->addWidget(b[i]);
+    for (QPushButton* b : {ajouter, enregistrer, supprimer, fermer}) {
+        boutons->addWidget(b);
     }
-    b[0]->setToolTip(texte_boite(places::aide_nouvelle_ville));
-    connect(b[0], &QPushButton::clicked, this, &TFNLieux::Button1Click);
-    connect(b[1], &QPushButton::clicked, this, &TFNLieux::Button2Click);
-    connect(b[2], &QPushButton::clicked, this, &TFNLieux::Button3Click);
-    connect(b[3], &QPushButton::clicked, this, &QWidget::close);
     auto* aides = new QHBoxLayout;
     aides->addWidget(
         cree_aide("Label1", "Cliquer ici pour aide pour les latitudes", places::aide_latitude));

@@ -1,0 +1,13 @@
+// Labels of the main window whose texts may be longer than their column.
+#pragma once
+
+class QLabel;
+
+namespace orvane::gui
+{
+
+/// A label that never widens its column: a text longer than the column is
+/// cut at its right edge.
+void sans_elargir(QLabel* l);
+
+} // namespace orvane::gui

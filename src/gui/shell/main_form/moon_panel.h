@@ -1,0 +1,32 @@
+// "Phase de la lune" of the main window: the moon of the Hebrew day shown,
+// drawn, with the name of its phase beside it ("Lune croissante" before the
+// 15th, "Peine lune" on it, "Lune invisible" on the 29th, 30th and 1st).
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+
+namespace orvane::gui
+{
+
+class DessinLune;
+
+class PanneauLune : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit PanneauLune(QWidget* parent = nullptr);
+
+    /// The moon of Hebrew day `jour_hebr` (1..30).
+    void montre_jour(int jour_hebr);
+
+private:
+    void cree_panneau();
+
+    DessinLune* lune_ = nullptr;
+    QLabel* Label28 = nullptr; // the phase
+};
+
+} // namespace orvane::gui
