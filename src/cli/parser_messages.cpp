@@ -2,8 +2,10 @@
 
 #include "platform/text.h"
 
-#include <regex>
+#include <optional>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 namespace orvane::cli
 {
@@ -11,43 +13,98 @@ namespace orvane::cli
 namespace
 {
 
-/// One English form of the parser and its French sentence; $1, $2 ... are
-/// the parts the expression captured.
+/// One English form of the parser, "*" standing for a part of the message,
+/// and its French sentence, $1, $2 ... being those parts in order.
 struct Traduction {
-    const char* anglais;
-    const char* francais;
+    std::string_view anglais;
+    std::string_view francais;
 };
 
 // The messages of CLI11 2.x, most specific first.
-const Traduction traductions[] = {
-    {R"(Could not convert: (.*) = (.*))", "« $2 » ne convient pas à $1 : un nombre est attendu."},
-    {R"(The value (.*) is not an allowed value for (.*))",
-     "« $1 » n'est pas une valeur permise pour $2."},
-    {R"((.*): too many inputs for a flag)", "$1 ne prend pas de valeur."},
-    {R"((.*): Should be true/false or a number)", "$1 attend true, false ou un nombre."},
-    {R"(A subcommand is required)", "Indiquez une commande (voir --help)."},
-    {R"((.*) is required)", "$1 est obligatoire."},
-    {R"((.*) excludes (.*))", "$1 et $2 ne vont pas ensemble."},
-    {R"((.*) requires (.*))", "$1 demande aussi $2."},
-    {R"(The following arguments were not expected: (.*))", "Arguments inattendus : $1"},
-    {R"(The following argument was not expected: (.*))", "Argument inattendu : $1"},
-    {R"(Expected exactly (\d+) arguments to (.*), got (\d+))",
-     "$2 attend $1 valeurs ($3 données)."},
-    {R"(Expected at least (\d+) arguments to (.*), got (\d+))",
-     "$2 attend au moins $1 valeurs ($3 données)."},
-    {R"((.*): At least (\d+) required but received (\d+))",
-     "$1 attend au moins $2 valeurs ($3 données)."},
-    {R"((.*): At Most (\d+) required but received (\d+))",
-     "$1 attend au plus $2 valeurs ($3 données)."},
-    {R"((.*): (\d+) required (.*) missing)", "$1 : valeur manquante."},
-    {R"((.*) was given a disallowed flag override)", "$1 ne prend pas de valeur."},
-    {R"((.*): Too many positional arguments with unlimited expected args)",
-     "$1 : trop d'arguments."},
-    {R"((.*) was not readable \(missing\?\))", "$1 ne peut pas être lu."},
+constexpr Traduction traductions[] = {
+    {"Could not convert: * = *", "« $2 » ne convient pas à $1 : un nombre est attendu."},
+    {"The value * is not an allowed value for *", "« $1 » n'est pas une valeur permise pour $2."},
+    {"*: too many inputs for a flag", "$1 ne prend pas de valeur."},
+    {"*: Should be true/false or a number", "$1 attend true, false ou un nombre."},
+    {"A subcommand is required", "Indiquez une commande (voir --help)."},
+    {"* is required", "$1 est obligatoire."},
+    {"* excludes *", "$1 et $2 ne vont pas ensemble."},
+    {"* requires *", "$1 demande aussi $2."},
+    {"The following arguments were not expected: *", "Arguments inattendus : $1"},
+    {"The following argument was not expected: *", "Argument inattendu : $1"},
+    {"Expected exactly * arguments to *, got *", "$2 attend $1 valeurs ($3 données)."},
+    {"Expected at least * arguments to *, got *", "$2 attend au moins $1 valeurs ($3 données)."},
+    {"*: At least * required but received *", "$1 attend au moins $2 valeurs ($3 données)."},
+    {"*: At Most * required but received *", "$1 attend au plus $2 valeurs ($3 données)."},
+    {"*: * required * missing", "$1 : valeur manquante."},
+    {"* was given a disallowed flag override", "$1 ne prend pas de valeur."},
+    {"*: Too many positional arguments with unlimited expected args", "$1 : trop d'arguments."},
+    {"* was not readable (missing?)", "$1 ne peut pas être lu."},
     // A validator of ours already speaks French: "--dst: « 2 » n'est pas ..."
-    {R"((--?[A-Za-z][-A-Za-z]*|[a-z]+): (.*[«àéèêç].*))", "$1 : $2"},
-    {R"((.*): Value (.*) not in range (.*) to (.*))", "$1 : « $2 » n'est pas entre $3 et $4."},
+    {"*: «*", "$1 : «$2"},
+    {"*: Value * not in range * to *", "$1 : « $2 » n'est pas entre $3 et $4."},
 };
+
+/// The literal pieces of a form, between its stars.
+std::vector<std::string_view> morceaux_de(std::string_view forme)
+{
+    std::vector<std::string_view> morceaux;
+    for (std::size_t debut = 0;;) {
+        const std::size_t etoile = forme.find('*', debut);
+        morceaux.push_back(forme.substr(debut, etoile - debut));
+        if (etoile == std::string_view::npos) {
+            return morceaux;
+        }
+        debut = etoile + 1;
+    }
+}
+
+/// The parts of `texte` that the stars of `forme` stand for, or nothing
+/// when the text is not of that form. Each piece between two stars is taken
+/// at its first place after the one before.
+std::optional<std::vector<std::string>> parties(std::string_view forme, std::string_view texte)
+{
+    const std::vector<std::string_view> morceaux = morceaux_de(forme);
+    if (morceaux.size() == 1) {
+        return texte == forme ? std::optional(std::vector<std::string>{}) : std::nullopt;
+    }
+    const std::string_view premier = morceaux.front();
+    const std::string_view dernier = morceaux.back();
+    if (!texte.starts_with(premier) || !texte.ends_with(dernier) ||
+        texte.size() < premier.size() + dernier.size()) {
+        return std::nullopt;
+    }
+    const std::size_t fin = texte.size() - dernier.size();
+    std::vector<std::string> trouvees;
+    std::size_t position = premier.size();
+    for (std::size_t i = 1; i + 1 < morceaux.size(); ++i) {
+        const std::size_t ici = texte.find(morceaux[i], position);
+        if (ici == std::string_view::npos || ici + morceaux[i].size() > fin) {
+            return std::nullopt;
+        }
+        trouvees.emplace_back(texte.substr(position, ici - position));
+        position = ici + morceaux[i].size();
+    }
+    trouvees.emplace_back(texte.substr(position, fin - position));
+    return trouvees;
+}
+
+/// The French sentence with $1, $2 ... replaced by the parts.
+std::string phrase(std::string_view francais, const std::vector<std::string>& trouvees)
+{
+    std::string resultat;
+    for (std::size_t i = 0; i < francais.size(); ++i) {
+        const char c = francais[i];
+        if (c == '$' && i + 1 < francais.size() && francais[i + 1] >= '1' &&
+            francais[i + 1] <= '9') {
+            const std::size_t n = static_cast<std::size_t>(francais[++i] - '1');
+            resultat += n < trouvees.size() ? trouvees[n] : std::string();
+        } else {
+            resultat += c;
+        }
+    }
+    return resultat;
+}
 
 // CLI11 lists the unexpected arguments last first.
 std::string sans_inversion(const CLI::Error& e, std::string texte)
@@ -74,9 +131,8 @@ std::string french_parse_error(const CLI::Error& e)
 {
     const std::string anglais = sans_inversion(e, platform::escape_for_display(e.what()));
     for (const Traduction& t : traductions) {
-        const std::regex forme(t.anglais);
-        if (std::regex_match(anglais, forme)) {
-            return std::regex_replace(anglais, forme, t.francais);
+        if (const std::optional<std::vector<std::string>> p = parties(t.anglais, anglais)) {
+            return phrase(t.francais, *p);
         }
     }
     return "Arguments incorrects (" + std::string(e.get_name()) + ").";
