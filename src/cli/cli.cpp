@@ -138,6 +138,12 @@ int run_cli(const std::vector<std::string>& args, std::istream& in, std::ostream
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e, out, err);
         return code == 0 ? 0 : 2;
+    } catch (const std::bad_alloc&) {
+        report_bad_input(ctx, "Mémoire insuffisante pour ce calcul.");
+    } catch (const std::exception& e) {
+        // Every error of the libraries is a French sentence naming the file
+        // or the value; no input ends the program.
+        report_bad_input(ctx, e.what());
     }
     return ctx.exit_code;
 }

@@ -1,6 +1,7 @@
 #include "places/dst.h"
 
 #include "places/angle.h"
+#include "platform/file_error.h"
 #include "platform/file_lookup.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
@@ -88,35 +89,85 @@ std::string pays_selon_l_europe(const ListeEurope& europe, std::string_view pays
     return std::string(pays);
 }
 
-} // namespace
+/// A line of the table taken for a year, with its number in the file (1 for
+/// the first line).
+struct LigneTrouvee {
+    std::size_t numero = 0;
+    LigneTable champs;
+};
 
-DstYear cherche_annee(const std::vector<std::string>& lignes, int annee)
+struct LignesDeLAnnee {
+    std::optional<LigneTrouvee> debut; // field 6 reads 1
+    std::optional<LigneTrouvee> fin;   // field 6 reads 0
+};
+
+/// The first start line and the first end line of the year, in whichever
+/// order they stand; a line whose year is not a number is passed over.
+LignesDeLAnnee lignes_de_l_annee(const std::vector<std::string>& lignes, int annee)
 {
-    std::optional<LigneTable> debut;
-    std::optional<LigneTable> fin;
-    for (const std::string& ligne : lignes) {
-        if (ligne.empty()) {
-            continue;
-        }
-        const std::optional<LigneTable> champs = decoupe(ligne);
+    LignesDeLAnnee l;
+    for (std::size_t i = 0; i < lignes.size() && !(l.debut && l.fin); ++i) {
+        const std::optional<LigneTable> champs =
+            lignes[i].empty() ? std::nullopt : decoupe(lignes[i]);
         if (!champs || nombre_entier(champs->annee) != annee) {
             continue; // another year, or a year that is not a number
         }
         const std::optional<int> valeur = nombre_entier(champs->valeur);
-        if (valeur == 1 && !debut) {
-            debut = champs;
-        } else if (valeur == 0 && !fin) {
-            fin = champs;
-        }
-        if (debut && fin) {
-            break;
+        if (valeur == 1 && !l.debut) {
+            l.debut = LigneTrouvee{i + 1, *champs};
+        } else if (valeur == 0 && !l.fin) {
+            l.fin = LigneTrouvee{i + 1, *champs};
         }
     }
-    if (!debut || !fin) {
+    return l;
+}
+
+/// Why a line taken for a year cannot give its day: a month that is not 1
+/// to 12, a day that is not 1 to 31, a value that is not a whole number.
+std::optional<std::string> defaut_de_la_ligne(const LigneTable& l)
+{
+    const auto hors = [](const std::string& texte, int min, int max) {
+        const std::optional<int> n = nombre_entier(texte);
+        return !n || *n < min || *n > max;
+    };
+    if (hors(l.mois, 1, 12)) {
+        return "le mois « " + l.mois + " » n'est pas un mois de 1 à 12";
+    }
+    if (hors(l.jour, 1, 31)) {
+        return "le jour « " + l.jour + " » n'est pas un jour de 1 à 31";
+    }
+    if (!nombre_entier(l.valeur)) {
+        return "la correction « " + l.valeur + " » n'est pas un nombre entier";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+DstYear cherche_annee(const std::vector<std::string>& lignes, int annee)
+{
+    const LignesDeLAnnee l = lignes_de_l_annee(lignes, annee);
+    if (!l.debut || !l.fin) {
         return DstYear{};
     }
-    return DstYear{debut->jour, debut->mois, debut->annee, debut->valeur,
-                   fin->jour,   fin->mois,   fin->annee,   fin->valeur};
+    const LigneTable& debut = l.debut->champs;
+    const LigneTable& fin = l.fin->champs;
+    return DstYear{debut.jour, debut.mois, debut.annee, debut.valeur,
+                   fin.jour,   fin.mois,   fin.annee,   fin.valeur};
+}
+
+std::optional<std::string> defaut_de_l_annee(const std::vector<std::string>& lignes, int annee)
+{
+    const LignesDeLAnnee l = lignes_de_l_annee(lignes, annee);
+    if (!l.debut || !l.fin || l.debut->champs.jour == " ") {
+        return std::nullopt; // no such year, or a year marked as one without change
+    }
+    for (const LigneTrouvee* t : {&*l.debut, &*l.fin}) {
+        if (std::optional<std::string> defaut = defaut_de_la_ligne(t->champs)) {
+            return "ligne " + std::to_string(t->numero) + " : " + *defaut;
+        }
+    }
+    return std::nullopt;
 }
 
 bool est_ete(const DstYear& annee, int jour, int mois)
@@ -172,9 +223,14 @@ DstYear TablesEte::annee(std::string_view pays, int annee, std::string_view mode
     if (mode == config::mode_hiver_toute_l_annee || mode == config::mode_ete_toute_l_annee) {
         return DstYear{};
     }
-    const Lignes& lignes = table(pays_de_la_table(pays));
+    const std::string pays_table = pays_de_la_table(pays);
+    const Lignes& lignes = table(pays_table);
     if (!lignes) {
         return DstYear{};
+    }
+    if (const std::optional<std::string> defaut = defaut_de_l_annee(*lignes, annee)) {
+        throw platform::file_error(platform::FileAction::read,
+                                   chemin_table_pays(repertoire_, pays_table), *defaut);
     }
     return cherche_annee(*lignes, annee);
 }

@@ -58,6 +58,13 @@ struct DstYear {
 /// passed over. With one of the two missing the status is "Pas de fic".
 [[nodiscard]] DstYear cherche_annee(const std::vector<std::string>& lignes, int annee);
 
+/// What is wrong with the two lines the lookup takes for `annee`, naming the
+/// line ("ligne 113 : le jour « 2x » n'est pas un jour de 1 à 31"); nothing
+/// when they can give the days of change, when the year is not there, or
+/// when it is marked as a year without change.
+[[nodiscard]] std::optional<std::string> defaut_de_l_annee(const std::vector<std::string>& lignes,
+                                                           int annee);
+
 /// True when day `jour` of month `mois` of a found year is in summer time:
 /// from the start day included to the end day excluded. When the start
 /// comes after the end in the year (southern hemisphere), summer runs from
@@ -92,7 +99,8 @@ public:
 
     /// `lit_decaleur`: the changes of civil year `annee` for `pays` under
     /// `mode`. Throws platform::FileError when a table exists but cannot be
-    /// read (it is tried again at the next lookup).
+    /// read (it is tried again at the next lookup), or when the lines of the
+    /// year do not give a day (the message names the file and the line).
     [[nodiscard]] DstYear annee(std::string_view pays, int annee, std::string_view mode) const;
 
     /// `correction_ete_du_jour` on the loaded tables.

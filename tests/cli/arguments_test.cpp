@@ -3,6 +3,7 @@
 // parser itself speaks French.
 
 #include "cli_runner.h"
+#include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,37 @@ TEST_F(ArgumentsCommuns, LesAvisSontLesMemesPourChaqueCommande)
     EXPECT_EQ(
         z.err.rfind("Avis inconnu : Hillel\nAvis possibles : Or Méïr, Beth Din (France), ", 0), 0u)
         << z.err;
+}
+
+// A summer-time table mistyped by hand ("2x" for the day of the start of
+// 2026): every command that reads it says which file and which line, and
+// none ends the program.
+TEST_F(ArgumentsCommuns, UneTableDHeureDEteFautiveEstNommee)
+{
+    ASSERT_EQ(lance({"places", "--city", "PARIS (75)"}).code, 0); // the directory is prepared
+    const std::filesystem::path table = dir / "h_France.txt";
+    std::vector<std::string> lignes = platform::read_lines(table);
+    std::size_t numero = 0;
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        if (lignes[i].find("\t2026\t1") != std::string::npos) {
+            const std::size_t jour = lignes[i].find('\t', lignes[i].find('\t') + 1) + 1;
+            lignes[i].replace(jour, lignes[i].find('\t', jour) - jour, "2x");
+            numero = i + 1;
+        }
+    }
+    ASSERT_GT(numero, 0u);
+    platform::write_lines(table, lignes);
+    const std::string attendu = "ligne " + std::to_string(numero) + " : le jour « 2x »";
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"daypage", "2026-06-21", "--time", "10:00"},
+                                               {"zmanim", "2026-06-21", "--place", "PARIS (75)"}}) {
+        const Sortie s = lance(args);
+        EXPECT_EQ(s.code, 2) << args[0];
+        EXPECT_NE(s.err.find("h_France.txt"), std::string::npos) << s.err;
+        EXPECT_NE(s.err.find(attendu), std::string::npos) << s.err;
+    }
+    EXPECT_EQ(lance({"daypage", "2025-06-21", "--time", "10:00"}).code,
+              0); // other years still read
 }
 
 // The parser's own failures, each as a French sentence.

@@ -1,6 +1,7 @@
 #include "places/angle.h"
 #include "places/dst.h"
 
+#include "platform/file_error.h"
 #include "platform/temporary_directory.h"
 #include "platform/text_file.h"
 
@@ -129,6 +130,26 @@ TEST(EstEte, UnJourIllisibleEstUneErreurDeConversion)
     EXPECT_THROW((void)est_ete(a, 1, 5), ErreurConversion);
 }
 
+// A table typed by hand with a mistake in the lines of a year: the lookup
+// names the file and the line instead of failing later on the text.
+TEST(DefautDeLAnnee, LaLigneFautiveEstNommee)
+{
+    std::vector<std::string> lignes = table_france;
+    EXPECT_EQ(defaut_de_l_annee(lignes, 2025), std::nullopt);
+    lignes[3] = "Heure d'été\t3\t2x\tdimanche\t2025\t1";
+    EXPECT_EQ(defaut_de_l_annee(lignes, 2025),
+              "ligne 4 : le jour « 2x » n'est pas un jour de 1 à 31");
+    EXPECT_EQ(defaut_de_l_annee(lignes, 2024), std::nullopt); // the other years still read
+    lignes[4] = "Heure d'hiver\t13\t26\tdimanche\t2025\t0";
+    lignes[3] = table_france[3];
+    EXPECT_EQ(defaut_de_l_annee(lignes, 2025),
+              "ligne 5 : le mois « 13 » n'est pas un mois de 1 à 12");
+    EXPECT_EQ(
+        defaut_de_l_annee(
+            {"Pas de changement\t3\t \t-\t2030\t1", "Pas de changement\t10\t \t-\t2030\t0"}, 2030),
+        std::nullopt);
+}
+
 class LitDecaleur : public ::testing::Test
 {
 protected:
@@ -207,6 +228,23 @@ TEST_F(LitDecaleur, LesTablesChargeesNeRelisentPasLesFichiers)
     // A fresh lookup from the directory sees the files as they are now.
     EXPECT_FALSE(lit_decaleur(dir.path(), "France", 2025, config::mode_avec_changement).trouve());
     EXPECT_TRUE(lit_decaleur(dir.path(), "Japon", 2025, config::mode_avec_changement).trouve());
+}
+
+TEST_F(LitDecaleur, UneTableFautiveEstUneErreurDeFichierNommantLaLigne)
+{
+    std::vector<std::string> lignes = table_france;
+    lignes[3] = "Heure d'été\t3\t2x\tdimanche\t2025\t1";
+    platform::write_lines(dir / "h_France.txt", lignes);
+    const TablesEte tables(dir.path());
+    try {
+        (void)tables.annee("France", 2025, config::mode_avec_changement);
+        FAIL() << "no error";
+    } catch (const platform::FileError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("h_France.txt"), std::string::npos) << message;
+        EXPECT_NE(message.find("ligne 4 : le jour « 2x »"), std::string::npos) << message;
+    }
+    EXPECT_TRUE(tables.annee("France", 2024, config::mode_avec_changement).trouve());
 }
 
 // A year without table keeps the correction the user set with the buttons.
