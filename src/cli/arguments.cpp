@@ -89,6 +89,29 @@ std::optional<engine::DateHebraique> hebrew_date_argument(CliContext& ctx, std::
         ctx, text, engine::message_date_hebraique_incorrecte, engine::erreur_date_hebraique);
 }
 
+bool hebrew_year_argument(CliContext& ctx, int year)
+{
+    if (year < engine::annee_hebr_min || year > engine::annee_hebr_max) {
+        report_bad_input(ctx, std::to_string(year) + " : " + engine::message_annees_hors_limites());
+        return false;
+    }
+    return true;
+}
+
+std::optional<int> last_hebrew_year_argument(CliContext& ctx, int first, int to)
+{
+    const int last = to == 0 ? first : to;
+    if (!hebrew_year_argument(ctx, first) || !hebrew_year_argument(ctx, last)) {
+        return std::nullopt;
+    }
+    if (last < first) {
+        report_bad_input(ctx, "La dernière année " + std::to_string(last) +
+                                  " précède la première " + std::to_string(first));
+        return std::nullopt;
+    }
+    return last;
+}
+
 std::optional<engine::DateCivile> today_argument(CliContext& ctx, std::string_view text)
 {
     if (text.empty()) {

@@ -24,6 +24,15 @@ namespace orvane::cli
 [[nodiscard]] std::optional<engine::DateHebraique> hebrew_date_argument(CliContext& ctx,
                                                                         std::string_view text);
 
+/// True for a Hebrew year of the engine's range (3860..13759); a message
+/// naming it otherwise.
+[[nodiscard]] bool hebrew_year_argument(CliContext& ctx, int year);
+
+/// The last year of a list of Hebrew years from `first` (`to`, or `first`
+/// itself when `to` is 0); nothing, with a message, when a year is out of
+/// range or the list runs backwards.
+[[nodiscard]] std::optional<int> last_hebrew_year_argument(CliContext& ctx, int first, int to);
+
 /// The date of --today / --from, or the system clock's date when empty.
 [[nodiscard]] std::optional<engine::DateCivile> today_argument(CliContext& ctx,
                                                                std::string_view text);

@@ -130,15 +130,6 @@ void run_convert(CliContext& ctx, const ConvertOptions& o)
     }
 }
 
-bool check_hebrew_year(CliContext& ctx, int year)
-{
-    if (year < engine::annee_hebr_min || year > engine::annee_hebr_max) {
-        report_bad_input(ctx, std::to_string(year) + " : " + engine::message_annees_hors_limites());
-        return false;
-    }
-    return true;
-}
-
 std::string nom_longueur(int code)
 {
     switch (code) {
@@ -172,12 +163,12 @@ void write_year(std::ostream& out, CalendarEngine& e, int year, Format format)
 
 void run_year(CliContext& ctx, const YearOptions& o)
 {
-    const int last = o.to == 0 ? o.year : o.to;
-    if (!check_hebrew_year(ctx, o.year) || !check_hebrew_year(ctx, last)) {
+    const std::optional<int> last = last_hebrew_year_argument(ctx, o.year, o.to);
+    if (!last) {
         return;
     }
     CalendarEngine e;
-    for (int year = o.year; year <= last; ++year) {
+    for (int year = o.year; year <= *last; ++year) {
         write_year(ctx.out, e, year, o.format);
     }
 }
@@ -203,7 +194,7 @@ void write_molad(std::ostream& out, const CalendarEngine& e, int year, int slot,
 
 void run_molad(CliContext& ctx, const MoladOptions& o)
 {
-    if (!check_hebrew_year(ctx, o.year)) {
+    if (!hebrew_year_argument(ctx, o.year)) {
         return;
     }
     CalendarEngine e;
@@ -226,11 +217,13 @@ void add_convert(CLI::App& app, CliContext& ctx)
                   "Les dates données sont hébraïques (mois 1 Tichri .. 6 Adar/Adar I, "
                   "7 Adar II .. 13 Eloul)");
     add_format_option(*cmd, options->format);
-    cmd->add_option("--range", options->range, "Convertit chaque jour civil de FROM à TO")
-        ->expected(2)
-        ->type_name("FROM TO");
+    CLI::Option* range =
+        cmd->add_option("--range", options->range, "Convertit chaque jour civil de FROM à TO")
+            ->expected(2)
+            ->type_name("FROM TO");
     cmd->add_option("dates", options->dates,
-                    "Dates A-M-J ; sans date, une date par ligne sur l'entrée standard");
+                    "Dates A-M-J ; sans date, une date par ligne sur l'entrée standard")
+        ->excludes(range);
     cmd->callback([&ctx, options] { run_convert(ctx, *options); });
 }
 

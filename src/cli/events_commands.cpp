@@ -73,20 +73,9 @@ std::string decimal(double v)
 /// The years asked, checked against the range whose civil dates are exact.
 bool years_in_range(CliContext& ctx, const YearsOptions& o, int& last)
 {
-    last = o.to == 0 ? o.year : o.to;
-    for (int y : {o.year, last}) {
-        if (y < engine::annee_hebr_min || y > engine::annee_hebr_max) {
-            report_bad_input(ctx,
-                             std::to_string(y) + " : " + engine::message_annees_hors_limites());
-            return false;
-        }
-    }
-    if (last < o.year) {
-        report_bad_input(ctx, "La dernière année " + std::to_string(last) +
-                                  " précède la première " + std::to_string(o.year));
-        return false;
-    }
-    return true;
+    const std::optional<int> l = last_hebrew_year_argument(ctx, o.year, o.to);
+    last = l.value_or(o.year);
+    return l.has_value();
 }
 
 std::string clean_name(std::string_view name)
@@ -187,7 +176,9 @@ void run_day(CliContext& ctx, const DayOptions& o)
     const std::string festival = l.indice_fete > 0 && l.indice_fete < events::premiere_lecture
                                      ? clean_name(l.nom_fete)
                                      : std::string();
-    const std::string mark = clean_name(l.nom_jour);
+    // A phrase too long for the day mark goes on in the festival's text on a
+    // day without festival ("Création de l'E" + "tat d'Israel"): read as one.
+    const std::string mark = clean_name(festival.empty() ? l.nom_jour + l.nom_fete : l.nom_jour);
     const std::string label = platform::trim(l.libelle_court);
     const std::string reading = events::texte_paracha(l);
     if (o.format == Format::tsv) {
@@ -212,18 +203,9 @@ void run_day(CliContext& ctx, const DayOptions& o)
     line("Paracha : ", reading);
 }
 
-bool year_in_range(CliContext& ctx, int year)
-{
-    if (year < engine::annee_hebr_min || year > engine::annee_hebr_max) {
-        report_bad_input(ctx, std::to_string(year) + " : " + engine::message_annees_hors_limites());
-        return false;
-    }
-    return true;
-}
-
 void run_yeartype(CliContext& ctx, int year, Format format)
 {
-    if (!year_in_range(ctx, year)) {
+    if (!hebrew_year_argument(ctx, year)) {
         return;
     }
     CalendarEngine e;
@@ -255,7 +237,7 @@ void run_yeartype(CliContext& ctx, int year, Format format)
 
 void run_seasons(CliContext& ctx, int year, Format format)
 {
-    if (!year_in_range(ctx, year)) {
+    if (!hebrew_year_argument(ctx, year)) {
         return;
     }
     const auto seasons = events::calcule_tekoufot(year);

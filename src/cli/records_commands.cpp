@@ -40,17 +40,6 @@ struct BarMitsvaOptions {
 constexpr int nombre_min = 1;
 constexpr int nombre_max = 100;
 
-/// True when Hebrew year `annee` can still be converted; reports it otherwise.
-bool hebrew_year_in_range(CliContext& ctx, int annee)
-{
-    if (annee > engine::annee_hebr_max) {
-        report_bad_input(ctx,
-                         std::to_string(annee) + " : " + engine::message_annees_hors_limites());
-        return false;
-    }
-    return true;
-}
-
 std::optional<records::Famille> family_of(CliContext& ctx, const std::string& text)
 {
     if (text == "birth") {
@@ -96,7 +85,7 @@ void run_anniversaries(CliContext& ctx, const AnniversariesOptions& o)
     }
     const int lines = *family == records::Famille::deces ? o.count + 2 : o.count;
     const int last = records::premiere_annee_a_venir(*date, *today) + (lines - 1) * o.step;
-    if (!hebrew_year_in_range(ctx, last)) {
+    if (!hebrew_year_argument(ctx, last)) {
         return;
     }
     const records::ProchainsAnniversaires p =
@@ -116,7 +105,7 @@ void run_anniversaries(CliContext& ctx, const AnniversariesOptions& o)
 void run_barmitsva(CliContext& ctx, const BarMitsvaOptions& o)
 {
     const auto date = hebrew_date_argument(ctx, o.date);
-    if (!date || !hebrew_year_in_range(ctx, date->annee + (o.girl ? 12 : 13))) {
+    if (!date || !hebrew_year_argument(ctx, date->annee + (o.girl ? 12 : 13))) {
         return;
     }
     const records::BarMitsva b = records::calcule_bar_mitsva(

@@ -101,6 +101,21 @@ TEST(CommandeYear, AnneeHorsLimites)
     EXPECT_EQ(r.out, "");
 }
 
+// A list of years that runs backwards is refused, as for the festivals,
+// and a range of dates does not go with dates given one by one.
+TEST(CommandeYear, ListeALEnvers)
+{
+    const Resultat r = lance({"year", "5785", "--to", "5784"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "La dernière année 5784 précède la première 5785\n");
+    const Resultat c = lance({"convert", "2024-01-01", "--range", "2024-01-01", "2024-01-02"});
+    EXPECT_EQ(c.code, 2);
+    EXPECT_EQ(c.out, "");
+    EXPECT_NE(c.err.find("Erreur : --range et dates ne vont pas ensemble."), std::string::npos)
+        << c.err;
+}
+
 TEST(CommandeMolad, AnneeCommuneSansAdarII)
 {
     const Resultat r = lance({"molad", "5785", "--format", "tsv"});

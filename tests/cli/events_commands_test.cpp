@@ -81,6 +81,19 @@ TEST(CommandeDay, LibellesDUnJour)
     EXPECT_EQ(lance({"day", "hier"}).code, 2);
 }
 
+// A weekday of 'Hanouka has no reading line; the two phrases split over the
+// day mark and the festival text are read whole.
+TEST(CommandeDay, HanoukaEtPhrasesEnDeuxParties)
+{
+    const Sortie vendredi = lance({"day", "2024-12-27"});
+    EXPECT_EQ(vendredi.out, "Vendredi  27  Décembre 2024  =  Vendredi  26  Kislev  5785\n"
+                            "  Fête ou jeûne : 'Hanouka\n");
+    EXPECT_EQ(lance({"day", "1948-05-14", "--format", "tsv"}).out,
+              "1948\t5\t14\t5708\t9\t5\t6\t\tCréation de l'Etat d'Israel\tOmer 20\t\n");
+    EXPECT_EQ(lance({"day", "1967-06-07", "--format", "tsv"}).out,
+              "1967\t6\t7\t5727\t9\t28\t4\t\tRéunification de Jérusalem\tOmer 43\t\n");
+}
+
 TEST(CommandeYeartype, TextesDeLAnnee)
 {
     const Sortie s = lance({"yeartype", "5769", "--format", "tsv"});

@@ -26,6 +26,27 @@ LibellesDuJour chabbat(CalendarEngine& e, int annee, int mois, int jour, bool di
     return l;
 }
 
+// On the weekdays of 'Hanouka the reading is the table's filler of dashes:
+// no reading is given, every year; on its Sabbath the reading of the week.
+TEST(TexteParacha, LesJoursDeSemaineDeHanoukaNOntPasDeLecture)
+{
+    CalendarEngine e;
+    for (int annee = 5700; annee < 5800; ++annee) {
+        for (int jour = 25; jour <= 29; ++jour) {
+            e.convertit_hebreu_civil(annee, 3, jour);
+            LibellesDuJour l = libelles_du_jour(e, true);
+            paracha_du_jour(e, true, l, "  ");
+            const std::string texte = texte_paracha(l);
+            if (e.jour_semaine != 7) {
+                ASSERT_EQ(texte, "") << jour << " Kislev " << annee;
+            } else {
+                ASSERT_FALSE(texte.empty()) << jour << " Kislev " << annee;
+                ASSERT_EQ(texte.find("--"), std::string::npos) << texte;
+            }
+        }
+    }
+}
+
 TEST(PreparerParachiot, TablesDesAnneesCommunesEtEmbolismiques)
 {
     CalendarEngine e;

@@ -229,6 +229,11 @@ std::string texte_paracha(const LibellesDuJour& l)
         texte = l.libelle_paracha;
     }
     std::replace(texte.begin(), texte.end(), '*', ' ');
+    // On the weekdays of 'Hanouka the reading slot holds only the table's
+    // filler of dashes: no reading.
+    if (texte.find_first_not_of("- ") == std::string::npos) {
+        return {};
+    }
     return platform::trim(texte);
 }
 
