@@ -123,7 +123,7 @@ TEST_F(CommandeZmanim, EntreesRefusees)
 
     s = lance({"--lat", "48°52X", "--lon", "2°20E", "--zone", "+1", "--date", "2024-06-21"});
     EXPECT_EQ(s.code, 2);
-    EXPECT_NE(s.err.find("Veuillez définir la latitude 48°52XNord (N) ou Sud (S)"),
+    EXPECT_NE(s.err.find("Veuillez définir la latitude « 48°52X » : Nord (N) ou Sud (S)"),
               std::string::npos)
         << s.err;
     EXPECT_TRUE(s.out.empty());

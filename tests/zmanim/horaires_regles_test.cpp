@@ -91,14 +91,15 @@ TEST(EntreesRefusees, LettresDHemisphere)
 {
     DayTimes j = refuse("48°52X", "2°20E", "+1");
     EXPECT_TRUE(j.erreur_horaires);
-    EXPECT_EQ(j.message_erreur, "Veuillez définir la latitude 48°52XNord (N) ou Sud (S)\r"
+    EXPECT_EQ(j.message_erreur, "Veuillez définir la latitude « 48°52X » : Nord (N) ou Sud (S)\r"
                                 "autrement les calculs ne sont pas effectués.");
     j = refuse("48°52N", "2°20Z", "+1");
     EXPECT_EQ(j.message_erreur, "Veuillez définir la longitude Est (E) ou Ouest (O) ou West (W)\r"
                                 "autrement les calculs ne sont pas effectués.");
     j = refuse("48°52N", "2°20E", "ed");
-    EXPECT_EQ(j.message_erreur, "Veuillez définir la valeur du gmted(Décalage par rapport au "
-                                "temps universel)\rautrement les calculs ne sont pas effectués.");
+    EXPECT_EQ(j.message_erreur,
+              "Veuillez définir la valeur du gmt « ed » (Décalage par rapport "
+              "au temps universel)\rautrement les calculs ne sont pas effectués.");
     j = refuse("48°52N", "2°20E", "+1", "");
     EXPECT_EQ(j.message_erreur,
               "Veuillez définir l'avis de référence à partir de la fenètre des horaires.\r");

@@ -6,6 +6,7 @@
 #include "zmanim/settings/parametres.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 namespace orvane::zmanim
@@ -23,13 +24,40 @@ std::string sans_lettre(std::string_view texte)
     return n == 0 ? std::string() : platform::left(texte, n - 1);
 }
 
+/// True when the minutes written after "°" are below 60 ("48°52'"), or
+/// when there are none ("48.87").
+bool minutes_valides(std::string_view nombre)
+{
+    const std::size_t degre = nombre.find("°");
+    if (degre == std::string_view::npos) {
+        return true;
+    }
+    std::string minutes(nombre.substr(degre + std::string_view("°").size()));
+    minutes = platform::trim(minutes.substr(0, minutes.find('\'')));
+    if (minutes.empty()) {
+        return true;
+    }
+    char* fin = nullptr;
+    const double m = std::strtod(minutes.c_str(), &fin);
+    return fin != minutes.c_str() && m >= 0 && m < 60;
+}
+
 /// Degrees of a coordinate without its letter; nothing for a text without
-/// any number (the reader would take it for 0°).
+/// any number (the reader would take it for 0°), with minutes of 60 or more,
+/// or that is not a finite number.
 std::optional<double> coordonnee(std::string_view texte)
 {
     const std::string nombre = platform::trim(sans_lettre(texte));
-    return nombre.empty() ? std::nullopt : angle_en_degres(nombre);
+    if (nombre.empty() || !minutes_valides(nombre)) {
+        return std::nullopt;
+    }
+    const std::optional<double> d = angle_en_degres(nombre);
+    return d && std::isfinite(*d) ? d : std::nullopt;
 }
+
+// The offsets of the world's time zones from Universal Time, in hours.
+constexpr double decalage_min = -12;
+constexpr double decalage_max = 14;
 
 char derniere_lettre(std::string_view texte)
 {
@@ -49,8 +77,8 @@ std::optional<double> latitude_lue(std::string_view texte, LieuLu& lieu)
 {
     const char lettre = derniere_lettre(texte);
     if (lettre != 'N' && lettre != 'n' && lettre != 'S' && lettre != 's') {
-        lieu = refus("Veuillez définir la latitude " + std::string(texte) +
-                     "Nord (N) ou Sud (S)\r" + std::string(sinon_pas_de_calcul));
+        lieu = refus("Veuillez définir la latitude « " + std::string(texte) +
+                     " » : Nord (N) ou Sud (S)\r" + std::string(sinon_pas_de_calcul));
         return std::nullopt;
     }
     const std::optional<double> d = coordonnee(texte);
@@ -87,6 +115,12 @@ std::optional<double> longitude_lue(std::string_view texte, LieuLu& lieu)
                      std::string(sinon_pas_de_calcul));
         return std::nullopt;
     }
+    if (std::fabs(*d) > 180) {
+        lieu = refus("La longitude « " + std::string(texte) +
+                     " » est hors limites : elle doit être d'au plus 180° Est ou Ouest.\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
     return est ? -std::fabs(*d) : std::fabs(*d);
 }
 
@@ -95,10 +129,17 @@ std::optional<double> zone_lue(std::string_view texte, LieuLu& lieu)
     const std::string debut = platform::left(texte, 2);
     const std::optional<double> d =
         (debut == "ed" || debut == "Ed") ? std::nullopt : angle_en_degres(texte);
-    if (!d) {
-        lieu =
-            refus("Veuillez définir la valeur du gmt" + std::string(texte) +
-                  "(Décalage par rapport au temps universel)\r" + std::string(sinon_pas_de_calcul));
+    if (!d || !std::isfinite(*d)) {
+        lieu = refus("Veuillez définir la valeur du gmt « " + std::string(texte) +
+                     " » (Décalage par rapport au temps universel)\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
+    }
+    if (*d < decalage_min || *d > decalage_max) {
+        lieu = refus("Le décalage « " + std::string(texte) +
+                     " » est hors limites : il doit être entre -12 et +14 heures.\r" +
+                     std::string(sinon_pas_de_calcul));
+        return std::nullopt;
     }
     return d;
 }
