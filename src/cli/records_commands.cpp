@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <ostream>
 
 namespace orvane::cli
@@ -39,6 +40,8 @@ struct BarMitsvaOptions {
 // The counts the record window accepts.
 constexpr int nombre_min = 1;
 constexpr int nombre_max = 100;
+// The widest step between two anniversaries the Hebrew years allow.
+constexpr int pas_max = engine::annee_hebr_max - engine::annee_hebr_min;
 
 std::optional<records::Famille> family_of(CliContext& ctx, const std::string& text)
 {
@@ -68,8 +71,9 @@ bool counts_valid(CliContext& ctx, const AnniversariesOptions& o)
         report_bad_input(ctx, "--count " + std::to_string(o.count) + " : de 1 à 100 anniversaires");
         return false;
     }
-    if (o.step < 1) {
-        report_bad_input(ctx, "--step " + std::to_string(o.step) + " : au moins 1 an");
+    if (o.step < 1 || o.step > pas_max) {
+        report_bad_input(ctx, "--step " + std::to_string(o.step) + " : de 1 à " +
+                                  std::to_string(pas_max) + " ans");
         return false;
     }
     return true;
@@ -83,22 +87,34 @@ void run_anniversaries(CliContext& ctx, const AnniversariesOptions& o)
     if (!date || !today || !family || !counts_valid(ctx, o)) {
         return;
     }
-    const int lines = *family == records::Famille::deces ? o.count + 2 : o.count;
-    const int last = records::premiere_annee_a_venir(*date, *today) + (lines - 1) * o.step;
-    if (!hebrew_year_argument(ctx, last)) {
+    // A death lists two anniversaries more than asked. The list stops at the
+    // last Hebrew year of the calendar, and says so.
+    const int en_plus = *family == records::Famille::deces ? 2 : 0;
+    const int premiere = records::premiere_annee_a_venir(*date, *today);
+    const int possibles =
+        premiere > engine::annee_hebr_max ? 0 : (engine::annee_hebr_max - premiere) / o.step + 1;
+    const int nombre = std::min(o.count, possibles - en_plus);
+    if (nombre < 1) {
+        report_bad_input(ctx,
+                         std::to_string(premiere) + " : " + engine::message_annees_hors_limites());
         return;
     }
     const records::ProchainsAnniversaires p =
-        records::prochains_anniversaires(*date, *today, o.count, o.step, *family);
+        records::prochains_anniversaires(*date, *today, nombre, o.step, *family);
     if (o.format == Format::tsv) {
         for (const records::Anniversaire& a : p.anniversaires) {
             write_day_tsv(ctx.out, a.jour, true);
         }
-        return;
+    } else {
+        ctx.out << p.entete << '\n';
+        for (const records::Anniversaire& a : p.anniversaires) {
+            ctx.out << a.ligne << '\n';
+        }
     }
-    ctx.out << p.entete << '\n';
-    for (const records::Anniversaire& a : p.anniversaires) {
-        ctx.out << a.ligne << '\n';
+    if (nombre < o.count) {
+        ctx.err << "La liste s'arrête en " << premiere + (nombre + en_plus - 1) * o.step
+                << " : les années hébraïques du calendrier vont jusqu'à " << engine::annee_hebr_max
+                << ".\n";
     }
 }
 

@@ -70,9 +70,32 @@ TEST(CommandeAnniversaries, MauvaisesEntrees)
     EXPECT_EQ(r.code, 2);
     r = lance({"anniversaries", "5785-1-1", "--family", "mariage", "--from", "2024-10-03"});
     EXPECT_EQ(r.code, 2);
-    r = lance({"anniversaries", "13750-1-1", "--count", "20", "--from", "9990-01-01"});
+    r = lance({"anniversaries", "5785-1-1", "--count", "100", "--step", "2147483647"});
     EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.err, "--step 2147483647 : de 1 à 9899 ans\n");
+    r = lance({"anniversaries", "5740-1-1", "--from", "9999-10-01"});
+    EXPECT_EQ(r.code, 2); // the next one is already past the calendar
     EXPECT_NE(r.err.find("Année date hébraïque min 3860  max 13759"), std::string::npos);
+}
+
+// A list that would run past the last Hebrew year of the calendar gives the
+// anniversaries inside it and says where it stops.
+TEST(CommandeAnniversaries, LaListeSArreteALaDerniereAnnee)
+{
+    const Resultat r = lance(
+        {"anniversaries", "13750-1-1", "--count", "20", "--from", "9990-01-01", "--format", "tsv"});
+    EXPECT_EQ(r.code, 0);
+    std::istringstream lignes(r.out);
+    std::vector<std::string> l;
+    for (std::string s; std::getline(lignes, s);) {
+        l.push_back(s);
+    }
+    ASSERT_EQ(l.size(), 9u) << r.out;
+    EXPECT_EQ(l.front().substr(0, 5), "9990\t");
+    EXPECT_NE(l.back().find("\t13759\t1\t1"), std::string::npos) << l.back();
+    EXPECT_EQ(
+        r.err,
+        "La liste s'arrête en 13759 : les années hébraïques du calendrier vont jusqu'à 13759.\n");
 }
 
 // Without --from the list starts from the system date: its first line is
