@@ -20,6 +20,13 @@ std::filesystem::path prepared_program_directory()
     return dir;
 }
 
+ConfigurationChargee charge_configuration(const std::filesystem::path& dir)
+{
+    ConfigurationChargee c{config::lit_fichier_cles(dir, config::fichier_config), {}};
+    (void)config::lit_options_demarrage(c.cles, c.options, [](const std::string&) { return true; });
+    return c;
+}
+
 void add_format_option(CLI::App& command, Format& format)
 {
     // The names become the numbers of the enumeration before it is read.

@@ -2,6 +2,8 @@
 // with their own streams, and the pieces every command shares.
 #pragma once
 
+#include "config/program_options.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -38,6 +40,16 @@ int run_cli(const std::vector<std::string>& args, std::istream& in, std::ostream
 /// start of the program: places, summer-time tables and configuration are
 /// read there.
 std::filesystem::path prepared_program_directory();
+
+/// "config.dta" read once for a command, and the options the program reads
+/// from it at start (an incoherent summer-time choice taken as the start-up
+/// takes it when the user goes on): one source of the summer-time mode and
+/// of the Beth Din exit interval for every command.
+struct ConfigurationChargee {
+    config::FichierCles cles;
+    config::ProgramOptions options;
+};
+[[nodiscard]] ConfigurationChargee charge_configuration(const std::filesystem::path& dir);
 
 /// Adds the --format text|tsv option to a command.
 void add_format_option(CLI::App& command, Format& format);

@@ -85,18 +85,14 @@ void run_daypage(CliContext& ctx, const DayPageOptions& o)
         if (!lieu) {
             return;
         }
-        const config::FichierCles configuration =
-            config::lit_fichier_cles(dir, config::fichier_config);
-        config::ProgramOptions options;
-        (void)config::lit_options_demarrage(configuration, options,
-                                            [](const std::string&) { return true; });
+        const ConfigurationChargee configuration = charge_configuration(dir);
         shell::DemandePageAccueil demande;
         demande.jour.date = *date;
         demande.jour.lieu = *lieu;
         demande.jour.opinion = o.opinion.empty() ? loaded.accueil.opinion : o.opinion;
         demande.jour.diaspora = !o.israel && !places::est_israel(lieu->pays);
-        demande.jour.mode_horaire = options.mode_horaire;
-        demande.jour.vaudrel = configuration.vrai("Vaudrel");
+        demande.jour.mode_horaire = configuration.options.mode_horaire;
+        demande.jour.vaudrel = configuration.cles.vrai("Vaudrel");
         demande.aujourdhui = *today;
         demande.nombre_anniversaires = o.count;
         demande.fille = o.girl;

@@ -2,6 +2,7 @@
 // line, read from the program directory as the windows read them.
 
 #include "cli/commands.h"
+#include "engine/dates.h"
 #include "places/angle.h"
 #include "places/charge_lieux.h"
 #include "places/dst.h"
@@ -87,22 +88,28 @@ void run_places(CliContext& ctx, const PlacesOptions& o)
     }
 }
 
-bool leap(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-int month_length(int year, int month)
-{
-    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && leap(year) ? 29 : lengths[month - 1];
-}
-
 /// "2025-03-30" from the texts of a table line.
 std::string iso_date(const std::string& year, const std::string& month, const std::string& day)
 {
     return platform::trim(year) + '-' + platform::pad_left(platform::trim(month), 2, '0') + '-' +
            platform::pad_left(platform::trim(day), 2, '0');
+}
+
+/// The correction of every day of the year under the program's mode.
+void write_days(CliContext& ctx, const places::DstYear& a, std::string_view mode, int year,
+                Format format)
+{
+    for (engine::DateCivile d{year, 1, 1}; d.annee == year; d = engine::lendemain(d)) {
+        const double c = places::correction_pour_le_jour(a, mode, d.jour, d.mois, std::nullopt);
+        const std::string jour = platform::pad_left(std::to_string(d.jour), 2, '0');
+        const std::string mois = platform::pad_left(std::to_string(d.mois), 2, '0');
+        if (format == Format::tsv) {
+            ctx.out << year << '-' << mois << '-' << jour << '\t' << c << '\n';
+        } else {
+            ctx.out << jour << '/' << mois << '/' << year << "  "
+                    << (c != 0 ? "heure d'été" : "heure d'hiver") << " (" << c << ")\n";
+        }
+    }
 }
 
 void run_dst(CliContext& ctx, const DstOptions& o)
@@ -111,13 +118,23 @@ void run_dst(CliContext& ctx, const DstOptions& o)
         report_bad_input(ctx, "Année hors des limites (1 à 9999) : " + std::to_string(o.year));
         return;
     }
-    const places::DstYear a = places::lit_decaleur(prepared_program_directory(), o.country, o.year,
-                                                   config::mode_avec_changement);
+    const std::filesystem::path dir = prepared_program_directory();
+    // The table as it stands, and the days by the mode of config.dta, as the
+    // day page computes them.
+    const std::string mode = charge_configuration(dir).options.mode_horaire;
+    const places::DstYear a =
+        places::lit_decaleur(dir, o.country, o.year, config::mode_avec_changement);
+    if (mode != config::mode_avec_changement && o.format == Format::text) {
+        ctx.out << "Le programme est configuré en mode " << mode << " (config.dta).\n";
+    }
     if (!a.trouve()) {
         ctx.out << (o.format == Format::tsv
                         ? std::string(a.statut)
                         : a.statut + "\n" + places::texte_statut_annee(a, o.year))
                 << '\n';
+        if (mode != config::mode_avec_changement) {
+            write_days(ctx, a, mode, o.year, o.format);
+        }
         return;
     }
     if (o.format == Format::tsv) {
@@ -126,19 +143,7 @@ void run_dst(CliContext& ctx, const DstOptions& o)
     } else {
         ctx.out << places::texte_statut_annee(a, o.year) << '\n';
     }
-    for (int month = 1; month <= 12; ++month) {
-        for (int day = 1; day <= month_length(o.year, month); ++day) {
-            const double c = places::correction_du_jour(a, day, month);
-            if (o.format == Format::tsv) {
-                ctx.out << o.year << '-' << platform::pad_left(std::to_string(month), 2, '0') << '-'
-                        << platform::pad_left(std::to_string(day), 2, '0') << '\t' << c << '\n';
-            } else {
-                ctx.out << platform::pad_left(std::to_string(day), 2, '0') << '/'
-                        << platform::pad_left(std::to_string(month), 2, '0') << '/' << o.year
-                        << "  " << (c != 0 ? "heure d'été" : "heure d'hiver") << " (" << c << ")\n";
-            }
-        }
-    }
+    write_days(ctx, a, mode, o.year, o.format);
 }
 
 /// Runs a command, turning a file that cannot be read into a message.

@@ -50,17 +50,18 @@ struct ZmanimOptions {
     Format format = Format::text;
 };
 
-/// The summer-time correction of a day: the country's table, or as forced.
-double correction(const places::TablesEte& tables, const ZmanimOptions& o,
+/// The summer-time correction of a day: as forced, or by the program's mode
+/// (the country's table when the time changes).
+double correction(const places::TablesEte& tables, std::string_view mode, const ZmanimOptions& o,
                   const places::Place& place, const DateCivile& d)
 {
     if (o.dst != "auto") {
         return o.dst == "1" ? 1 : 0;
     }
-    if (place.pays.empty()) {
+    if (place.pays.empty() && mode == config::mode_avec_changement) {
         return 0;
     }
-    return tables.correction(place.pays, config::mode_avec_changement, d, 0);
+    return tables.correction(place.pays, mode, d, 0);
 }
 
 std::string decimal(double hours)
@@ -154,12 +155,14 @@ zmanim::ZmanimSettings settings_for(const ZmanimOptions& o, const places::Place&
     return reglages;
 }
 
-/// The configuration's part: the Beth Din exit interval ("Vaudrel") and the
+/// The configuration's part: the summer-time mode, the Beth Din exit interval ("Vaudrel") and the
 /// thresholds of "config_ciop.txt".
-zmanim::ContexteCalcul context_for(const fs::path& dir, const shell::DonneesChargees& donnees)
+zmanim::ContexteCalcul context_for(const ConfigurationChargee& configuration,
+                                   const shell::DonneesChargees& donnees)
 {
     zmanim::ContexteCalcul contexte;
-    contexte.vaudrel = config::lit_cle_vrai(dir, config::fichier_config, "Vaudrel");
+    contexte.mode_ete = zmanim::mode_ete_du_texte(configuration.options.mode_horaire);
+    contexte.vaudrel = configuration.cles.vrai("Vaudrel");
     contexte.lit_cle_ciop = [&ciop = donnees.config_ciop](std::string_view cle) {
         return ciop.valeur(cle);
     };
@@ -180,9 +183,11 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
     }
     zmanim::ZmanimSettings reglages = settings_for(o, *place);
     const shell::DonneesChargees donnees(dir);
-    const zmanim::ContexteCalcul contexte = context_for(dir, donnees);
+    const ConfigurationChargee configuration = charge_configuration(dir);
+    const zmanim::ContexteCalcul contexte = context_for(configuration, donnees);
     for (DateCivile d = range->first; d <= range->second; d = engine::lendemain(d)) {
-        const double ete = correction(donnees.tables_ete, o, *place, d);
+        const double ete =
+            correction(donnees.tables_ete, configuration.options.mode_horaire, o, *place, d);
         const zmanim::DemandeJour demande{engine::jour_semaine(d),
                                           d,
                                           place->latitude,

@@ -3,6 +3,7 @@
 // parser itself speaks French.
 
 #include "cli_runner.h"
+#include "config/config.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +164,29 @@ TEST_F(ArgumentsCommuns, UneTableDHeureDEteFautiveEstNommee)
     }
     EXPECT_EQ(lance({"daypage", "2025-06-21", "--time", "10:00"}).code,
               0); // other years still read
+}
+
+// One source of the summer-time mode for every command: with "heure d'été
+// toute l'année" in config.dta, zmanim, dst and daypage all add the hour in
+// January.
+TEST_F(ArgumentsCommuns, LeModeHoraireDeConfigDtaValePourChaqueCommande)
+{
+    ASSERT_EQ(lance({"places", "--city", "PARIS (75)"}).code, 0); // the directory is prepared
+    config::ecrit_cles(dir.path(), {{"avec_chgt_d_heure", "false"},
+                                    {"heure_hiver_toute_l_annee", "false"},
+                                    {"heure_ete_toute_l_annee", "true"}});
+    const Sortie z = lance({"zmanim", "2024-01-15", "--place", "PARIS (75)", "--format", "tsv"});
+    ASSERT_EQ(z.code, 0) << z.err;
+    const std::size_t lever = z.out.find("2024-01-15\theureL\t");
+    ASSERT_NE(lever, std::string::npos) << z.out;
+    const std::string heure = z.out.substr(lever + 18, 5);
+    EXPECT_EQ(heure, "09:39");
+    const Sortie page = lance({"daypage", "2024-01-15", "--time", "10:00"});
+    EXPECT_NE(page.out.find("Lever du soleil : Nets      " + heure), std::string::npos) << page.out;
+    const Sortie d = lance({"dst", "France", "2025"});
+    EXPECT_NE(d.out.find("Le programme est configuré en mode les heures d'été toute l'année"),
+              std::string::npos);
+    EXPECT_NE(d.out.find("15/01/2025  heure d'été (1)"), std::string::npos) << d.out;
 }
 
 // The parser's own failures, each as a French sentence.
