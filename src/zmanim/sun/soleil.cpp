@@ -70,11 +70,11 @@ double declinaison(double lambda) noexcept
     return std::atan(s / std::sqrt(1 - s * s));
 }
 
-/// Hours UT of the crossing of right ascension `r` at a place `longitude`
-/// west, given the sidereal time θ₀ at 0 h UT.
-double heure_du_passage(double r, double theta0, double longitude) noexcept
+/// Hours UT at a place `longitude` west of the instant at which the meridian
+/// stands `angle` (radians) east of the sidereal time at 0 h UT.
+double heure_de_l_angle(double angle, double longitude) noexcept
 {
-    return (longitude + reduit_tour(r - theta0)) * sideral_vers_solaire * heures_par_radian;
+    return (longitude + angle) * sideral_vers_solaire * heures_par_radian;
 }
 
 } // namespace
@@ -133,8 +133,27 @@ PassagesSoleil passages_soleil(const engine::DateCivile& d, double latitude, dou
     const double jd0 = jd - 0.5 - decalage_jd; // 0 h UT of the date
     const double theta0 =
         (jd0 - epoque_j2000) * mouvement_moyen * annees_par_jour + sideral_0h_j2000;
-    p.lever = heure_du_passage(p.ascension_droite - h, theta0, longitude);
-    p.coucher = heure_du_passage(p.ascension_droite + h, theta0, longitude);
+    // The sun stands on the meridian, at its midday, when the sidereal time
+    // reaches its right ascension; it crosses the altitude half an arc h
+    // before and after. Each angle brought into one turn on its own counts
+    // from about the local mean midnight that begins the date, so that a
+    // night ending just after the next midnight would be read as the early
+    // hours of the date, a night of the day before (Lille, 13 June 2025:
+    // night at 16.1° comes at 23.76 h UT, past the 23.73 h where the turn
+    // ends, and would be read as −0.17 h). Both crossings belong to the day
+    // of their midday instead: the morning one in the half turn before it,
+    // the evening one in the half turn after it.
+    const double midi = reduit_tour(p.ascension_droite - theta0);
+    double matin = reduit_tour(p.ascension_droite - h - theta0);
+    double soir = reduit_tour(p.ascension_droite + h - theta0);
+    if (matin > midi) {
+        matin -= deux_pi;
+    }
+    if (soir < midi) {
+        soir += deux_pi;
+    }
+    p.lever = heure_de_l_angle(matin, longitude);
+    p.coucher = heure_de_l_angle(soir, longitude);
     return p;
 }
 

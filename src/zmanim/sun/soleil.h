@@ -6,7 +6,12 @@
 // sunrise and sunset at −50′ (34′ of refraction and the sun's 16′ radius),
 // dawn at 16.1° below the horizon, the stars at 7.08°, and so on. Times are
 // hours of Universal Time of the civil date, not reduced to 0..24 h: a place
-// east of Greenwich may rise at −0.5 h, a place far west set at 25 h.
+// east of Greenwich may rise at −0.5 h, a place far west set at 25 h. Each
+// crossing is the day's own, counted from its midday (the sun on the
+// meridian): the morning one in the 12 hours before it, the evening one in the
+// 12 hours after it, so that a night ending after midnight comes at 24 h and
+// more (Lille, 13 June 2025: night at 16.1° at 23.76 h UT, 01:46 the next
+// morning in summer time, never −0.17 h, the night of the 12th).
 // Longitudes count positive to the WEST.
 //
 //   Paris, 21 June 2024, −50′, evaluated at noon UT:
@@ -85,7 +90,9 @@ struct PassagesSoleil {
 /// below the horizon) by the sun's centre on a civil date, for a place at
 /// `latitude` (radians, north positive) and `longitude` (radians, WEST
 /// positive). The sun is evaluated at 12 h UT of the date plus
-/// `decalage_jd` days; the crossings are hours UT of the date.
+/// `decalage_jd` days; the crossings are hours UT of the date, the morning
+/// one within the half turn of the Earth before the sun's passage on the
+/// meridian, the evening one within the half turn after it.
 [[nodiscard]] PassagesSoleil passages_soleil(const engine::DateCivile& d, double latitude,
                                              double longitude, double sinus_hauteur,
                                              double decalage_jd) noexcept;
