@@ -16,14 +16,6 @@ namespace
 
 constexpr std::string_view line_end = "\r\n";
 
-std::string_view without_final_cr(std::string_view line)
-{
-    if (line.ends_with('\r')) {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
 /// Appends `text` with every bare LF made CR LF; the number of line breaks.
 std::size_t append_with_crlf(std::string& out, std::string_view text)
 {
@@ -46,13 +38,14 @@ std::vector<std::string> split_lines(std::string_view text)
 {
     std::vector<std::string> lines;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
+        const std::size_t end = text.find_first_of("\r\n");
         if (end == std::string_view::npos) {
-            lines.emplace_back(without_final_cr(text));
+            lines.emplace_back(text);
             break;
         }
-        lines.emplace_back(without_final_cr(text.substr(0, end)));
-        text.remove_prefix(end + 1);
+        lines.emplace_back(text.substr(0, end));
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
     return lines;
 }

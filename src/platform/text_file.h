@@ -2,7 +2,7 @@
 //
 // Reading accepts what users and other programs leave: a file that is valid
 // UTF-8 is read as UTF-8 (a leading byte-order mark skipped), any other as
-// Windows-1252; lines may end with LF or CR LF. Writing always produces
+// Windows-1252; lines may end with LF, CR LF or CR alone. Writing always produces
 // Windows-1252 with CR LF, replacing the whole file atomically. A character
 // that Windows-1252 cannot hold stops the write with a message naming it,
 // the file and the line; nothing is silently replaced.
@@ -19,9 +19,10 @@
 namespace orvane::platform
 {
 
-/// The lines of a text: broken at LF, a CR just before the break (or at the
-/// very end) dropped. A break at the end closes the last line, so "a\r\nb\r\n"
-/// and "a\nb" both give {"a", "b"}, and the empty text gives no line.
+/// The lines of a text: broken at LF, at CR LF and at a CR alone (the line
+/// end of files saved by old Macintosh editors). A break at the end closes
+/// the last line, so "a\r\nb\r\n", "a\nb" and "a\rb\r" all give {"a", "b"},
+/// and the empty text gives no line.
 [[nodiscard]] std::vector<std::string> split_lines(std::string_view text);
 
 /// The lines of a file as UTF-8. Throws FileError when it is absent or unreadable.

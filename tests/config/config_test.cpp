@@ -1,5 +1,6 @@
 #include "config/config.h"
 
+#include "platform/raw_file.h"
 #include "platform/temporary_directory.h"
 #include "platform/text_file.h"
 
@@ -145,6 +146,21 @@ TEST(FichierConfig, PlusieursClesEnUneEcriture)
     EXPECT_EQ(platform::read_lines(dir / "config_ciop.txt"),
               (Lignes{"taanit true", "FICHIERS true", "Nbr_annees_a_calculer_ciop 3"}));
     EXPECT_EQ(lit_cle(dir.path(), fichier_config_ciop, "Nbr_annees_a_calculer_ciop"), "3");
+}
+
+// A config.dta whose lines end with CR alone (saved by an old Macintosh
+// editor) keeps every key and inscription when one key is written: it lost
+// all but the first line before.
+TEST(EcritCle, UnFichierAuxFinsDeLigneCrGardeToutesSesLignes)
+{
+    TemporaryDirectory dir;
+    platform::write_bytes(dir / "config.dta", "Site http://exemple.org\rTable1 5785\r"
+                                              "CS_HB_15_07 Souccot chez les grands-parents\r");
+    EXPECT_EQ(lit_cle(dir.path(), fichier_config, "Table1"), "5785");
+    ecrit_cle(dir.path(), "Horaire", "true");
+    EXPECT_EQ(platform::read_lines(dir / "config.dta"),
+              (Lignes{"Site http://exemple.org", "Table1 5785",
+                      "CS_HB_15_07 Souccot chez les grands-parents", "Horaire true"}));
 }
 
 } // namespace

@@ -14,16 +14,19 @@ namespace
 using test_support::TemporaryDirectory;
 using Lines = std::vector<std::string>;
 
-TEST(SplitLines, AcceptsLfAndCrLf)
+TEST(SplitLines, AcceptsLfCrLfAndCr)
 {
     EXPECT_EQ(split_lines(""), Lines{});
     EXPECT_EQ(split_lines("a"), Lines{"a"});
     EXPECT_EQ(split_lines("a\r\nb\r\n"), (Lines{"a", "b"}));
     EXPECT_EQ(split_lines("a\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(split_lines("a\r\n\r\nb\n\n"), (Lines{"a", "", "b", ""}));
+    // A CR alone ends a line too, mixed with the others.
+    EXPECT_EQ(split_lines("a\rb\r"), (Lines{"a", "b"}));
+    EXPECT_EQ(split_lines("a\r\rb\nc\r\nd"), (Lines{"a", "", "b", "c", "d"}));
     EXPECT_EQ(split_lines("\r\n"), Lines{""});
     EXPECT_EQ(split_lines("fin\r"), Lines{"fin"});
-    EXPECT_EQ(split_lines("a\rb\r\n"), Lines{"a\rb"});       // a lone CR inside a line stays
+    EXPECT_EQ(split_lines("a\rb\r\n"), (Lines{"a", "b"}));   // a lone CR ends its line
     EXPECT_EQ(split_lines("a\t\tb \r\n"), Lines{"a\t\tb "}); // tabs and blanks kept
 }
 
