@@ -128,6 +128,9 @@ fs::path delivered_data_directory()
 InstallReport install_program_directory(const fs::path& program_dir, const fs::path& data_dir)
 {
     ensure_directory(program_dir);
+    // A rewrite killed half-way leaves its hidden temporary file beside the
+    // file it would have replaced; the file itself is whole.
+    (void)supprime_temporaires_abandonnes(program_dir);
     InstallReport report;
     report.data_found = directory_exists(data_dir);
     if (report.data_found) {

@@ -38,7 +38,8 @@ struct InstallReport {
     std::vector<std::filesystem::path> kept;   // files already there, left alone
 };
 
-/// Creates `program_dir` with its parents when absent and copies into it
+/// Creates `program_dir` with its parents when absent, removes the temporary
+/// files that interrupted rewrites left in it, and copies into it
 /// every file of `data_dir` (sub-folders too) that is not there yet, names
 /// compared without regard to case; hidden files (".gitkeep") are not
 /// delivered. A missing data folder copies nothing.

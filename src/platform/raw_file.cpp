@@ -1,7 +1,9 @@
 #include "platform/raw_file.h"
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
+#include <csignal>
 #include <string>
 
 #include <fcntl.h>
@@ -261,6 +263,44 @@ void append_bytes(const fs::path& path, std::string_view bytes)
     if (error != 0) {
         throw file_error(FileAction::append, path, error);
     }
+}
+
+bool temporaire_abandonne(std::string_view nom)
+{
+    // ".<name>.tmp-<process>-<number>", see temporary_name.
+    const std::size_t marque = nom.rfind(".tmp-");
+    if (nom.size() < 2 || nom.front() != '.' || marque == std::string_view::npos || marque == 0) {
+        return false;
+    }
+    const std::string_view reste = nom.substr(marque + 5);
+    const std::size_t tiret = reste.find('-');
+    long long processus = 0;
+    long long numero = 0;
+    if (tiret == std::string_view::npos ||
+        std::from_chars(reste.data(), reste.data() + tiret, processus).ptr !=
+            reste.data() + tiret ||
+        std::from_chars(reste.data() + tiret + 1, reste.data() + reste.size(), numero).ptr !=
+            reste.data() + reste.size() ||
+        processus <= 0 || processus > 0x7fffffff) {
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(processus), 0) != 0 && errno == ESRCH;
+}
+
+std::size_t supprime_temporaires_abandonnes(const fs::path& directory)
+{
+    std::size_t supprimes = 0;
+    std::error_code error;
+    fs::recursive_directory_iterator it(directory, fs::directory_options::skip_permission_denied,
+                                        error);
+    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        std::error_code e;
+        if (it->is_regular_file(e) && !it->is_symlink(e) &&
+            temporaire_abandonne(it->path().filename().string()) && fs::remove(it->path(), e)) {
+            ++supprimes;
+        }
+    }
+    return supprimes;
 }
 
 } // namespace orvane::platform

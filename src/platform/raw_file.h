@@ -39,6 +39,16 @@ void write_bytes(const std::filesystem::path& path, std::string_view bytes);
 /// `source` (delivered workbooks, data files). Throws FileError.
 void copy_file_atomically(const std::filesystem::path& source, const std::filesystem::path& target);
 
+/// True for the name of a temporary file of an atomic write left by a
+/// process that is no longer running (".lieu.cal.tmp-4242-7" after a crash
+/// during the rewrite of lieu.cal).
+[[nodiscard]] bool temporaire_abandonne(std::string_view nom);
+
+/// Removes the abandoned temporary files of atomic writes in `directory` and
+/// its sub-folders (links are not followed); the number removed. A file that
+/// cannot be removed is left.
+std::size_t supprime_temporaires_abandonnes(const std::filesystem::path& directory);
+
 /// Adds `bytes` at the end of the file, creating it when absent. Throws FileError.
 void append_bytes(const std::filesystem::path& path, std::string_view bytes);
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace orvane::platform
 {
 namespace
@@ -53,6 +55,32 @@ void make_data(const fs::path& data)
     write_bytes(data / "lieu.cal", "Paris\r\n");
     write_bytes(data / "modeles" / "lettre.txt", "Cher\r\n");
     write_bytes(data / "modeles" / "html" / "page.htm", "<html>");
+}
+
+// A rewrite killed half-way (kill -9) leaves ".<name>.tmp-<process>-<n>"
+// beside the file: the next start removes those of processes that no longer
+// run, in every folder, and nothing else.
+TEST(ProgramDirectory, LesTemporairesAbandonnesSontSupprimesAuDemarrage)
+{
+    TemporaryDirectory dir;
+    const fs::path home = dir / "Orvane";
+    fs::create_directories(home / "FMAIL" / "2026");
+    const std::string vivant = ".config.dta.tmp-" + std::to_string(::getpid()) + "-1";
+    for (const fs::path& f : {home / ".lieu.cal.tmp-2147483000-7",
+                              home / "FMAIL" / "2026" / ".lettre.txt.tmp-2147483001-0",
+                              home / "lieu.cal", home / vivant, home / "notes.tmp-2147483000-1",
+                              home / ".x.tmp-abc-1", home / ".tmp-2147483000-1"}) {
+        write_bytes(f, "x");
+    }
+    EXPECT_TRUE(temporaire_abandonne(".lieu.cal.tmp-2147483000-7"));
+    EXPECT_FALSE(temporaire_abandonne(vivant));
+    (void)install_program_directory(home, dir / "pas-de-donnees");
+    EXPECT_FALSE(fs::exists(home / ".lieu.cal.tmp-2147483000-7"));
+    EXPECT_FALSE(fs::exists(home / "FMAIL" / "2026" / ".lettre.txt.tmp-2147483001-0"));
+    for (const fs::path& garde : {home / "lieu.cal", home / vivant, home / "notes.tmp-2147483000-1",
+                                  home / ".x.tmp-abc-1", home / ".tmp-2147483000-1"}) {
+        EXPECT_TRUE(fs::exists(garde)) << garde;
+    }
 }
 
 TEST(ProgramDirectory, HonoursOrvaneHome)
