@@ -84,7 +84,9 @@ int read_all(int fd, std::string& out)
 /// Opens for reading; none when the file does not exist.
 std::optional<std::string> read_existing(const fs::path& path)
 {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a pipe or a device in place of a data file is
+    // refused instead of waiting for ever for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!fd.is_open()) {
         if (errno == ENOENT) {
             return std::nullopt;
@@ -93,11 +95,18 @@ std::optional<std::string> read_existing(const fs::path& path)
     }
     struct stat status {
     };
-    if (::fstat(fd.get(), &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (::fstat(fd.get(), &status) != 0) {
+        throw file_error(FileAction::open, path, errno);
+    }
+    if (S_ISDIR(status.st_mode)) {
         throw file_error(FileAction::open, path, EISDIR);
     }
+    if (!S_ISREG(status.st_mode)) {
+        throw file_error(FileAction::open, path,
+                         "ce n'est pas un fichier ordinaire (un tube ou un périphérique)");
+    }
     std::string bytes;
-    if (S_ISREG(status.st_mode) && status.st_size > 0) {
+    if (status.st_size > 0) {
         bytes.reserve(static_cast<std::size_t>(status.st_size));
     }
     if (const int error = read_all(fd.get(), bytes)) {

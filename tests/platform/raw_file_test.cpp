@@ -52,6 +52,24 @@ private:
     void (*previous_handler_)(int) = nullptr;
 };
 
+// A pipe in place of a data file is refused at once with a message naming
+// it; reading it used to wait for ever for a writer.
+TEST(RawFile, UnTubeALaPlaceDUnFichierEstRefuse)
+{
+    TemporaryDirectory dir;
+    const std::filesystem::path tube = dir / "lieu.cal";
+    ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
+    try {
+        (void)read_bytes_if_exists(tube);
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("lieu.cal"), std::string::npos) << message;
+        EXPECT_NE(message.find("pas un fichier ordinaire"), std::string::npos) << message;
+    }
+    EXPECT_FALSE(file_exists(tube));
+}
+
 TEST(RawFile, WritesAndReadsAnyBytes)
 {
     TemporaryDirectory dir;
