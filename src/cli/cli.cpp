@@ -61,20 +61,18 @@ void report_bad_input(CliContext& ctx, const std::string& message)
     ctx.exit_code = 2;
 }
 
-std::vector<std::string> read_input_items(std::istream& in)
+void for_each_input_item(std::istream& in, const std::function<void(const std::string&)>& f)
 {
-    std::vector<std::string> items;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        std::string item = platform::trim(line);
+        const std::string item = platform::trim(line);
         if (!item.empty()) {
-            items.push_back(std::move(item));
+            f(item);
         }
     }
-    return items;
 }
 
 std::optional<int> parse_int(std::string_view text)

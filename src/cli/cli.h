@@ -5,6 +5,7 @@
 #include "config/program_options.h"
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -72,8 +73,9 @@ std::optional<Ymd> parse_ymd(std::string_view text);
 /// A whole number, or nothing when the text is not one.
 std::optional<int> parse_int(std::string_view text);
 
-/// Lines of input for commands that take their items from standard input
-/// when none is given: blank lines skipped, blanks trimmed, CR removed.
-std::vector<std::string> read_input_items(std::istream& in);
+/// Each line of input, as it comes, for commands that take their items from
+/// standard input when none is given: blank lines skipped, blanks trimmed,
+/// CR removed. An endless input is worked through line by line.
+void for_each_input_item(std::istream& in, const std::function<void(const std::string&)>& f);
 
 } // namespace orvane::cli

@@ -124,10 +124,18 @@ void run_convert(CliContext& ctx, const ConvertOptions& o)
         return;
     }
     CalendarEngine e;
-    const std::vector<std::string> dates = o.dates.empty() ? read_input_items(ctx.in) : o.dates;
-    for (const std::string& text : dates) {
-        convert_one(ctx, e, text, o);
+    if (!o.dates.empty()) {
+        for (const std::string& text : o.dates) {
+            convert_one(ctx, e, text, o);
+        }
+        return;
     }
+    // Each line is converted and written before the next is read, so that a
+    // pipe gets its answers as it goes.
+    for_each_input_item(ctx.in, [&](const std::string& text) {
+        convert_one(ctx, e, text, o);
+        ctx.out.flush();
+    });
 }
 
 std::string nom_longueur(int code)

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
+#include <vector>
 
 namespace orvane::cli
 {
@@ -66,6 +68,54 @@ TEST(CommandeConvert, DatesSurLEntreeStandard)
     const Resultat r = lance({"convert", "--format", "tsv"}, "2024-01-01\r\n\n  2024-01-02  \n");
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "2024\t1\t1\t2\t5784\t4\t20\n2024\t1\t2\t3\t5784\t4\t21\n");
+}
+
+/// Standard input given one line at a time, noting what had been written
+/// when each line was asked for.
+class LignesUneAUne : public std::streambuf
+{
+public:
+    LignesUneAUne(std::vector<std::string> lignes, const std::ostringstream& sortie)
+        : lignes_(std::move(lignes)), sortie_(sortie)
+    {
+    }
+    std::vector<std::string> ecrit_avant;
+
+protected:
+    int_type underflow() override
+    {
+        if (gptr() < egptr()) {
+            return traits_type::to_int_type(*gptr());
+        }
+        if (suivante_ == lignes_.size()) {
+            return traits_type::eof();
+        }
+        ecrit_avant.push_back(sortie_.str());
+        courante_ = lignes_[suivante_++] + "\n";
+        setg(courante_.data(), courante_.data(), courante_.data() + courante_.size());
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::vector<std::string> lignes_;
+    const std::ostringstream& sortie_;
+    std::size_t suivante_ = 0;
+    std::string courante_;
+};
+
+// Each line of standard input is answered before the next is read, so that
+// an endless input (a pipe) is worked through as it comes.
+TEST(CommandeConvert, LEntreeStandardEstTraiteeLigneALigne)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    LignesUneAUne lignes({"2024-01-01", "2024-01-02", "2024-01-03"}, out);
+    std::istream in(&lignes);
+    EXPECT_EQ(run_cli({"convert", "--format", "tsv"}, in, out, err), 0);
+    ASSERT_EQ(lignes.ecrit_avant.size(), 3u);
+    EXPECT_EQ(lignes.ecrit_avant[0], "");
+    EXPECT_EQ(lignes.ecrit_avant[1], "2024\t1\t1\t2\t5784\t4\t20\n");
+    EXPECT_EQ(lignes.ecrit_avant[2], "2024\t1\t1\t2\t5784\t4\t20\n2024\t1\t2\t3\t5784\t4\t21\n");
 }
 
 TEST(CommandeConvert, IntervalleAcrossLaReforme)
