@@ -74,18 +74,28 @@ std::optional<int> lit_fichier_annee(const std::filesystem::path& repertoire,
     return annee;
 }
 
-bool etape_creation(const std::filesystem::path& repertoire, const platform::Clock& horloge,
-                    engine::CalendarEngine& engine, config::ProgramOptions& options,
-                    const platform::Confirmation& confirme)
+ResultatCreation etape_creation(const std::filesystem::path& repertoire,
+                                const platform::Clock& horloge, engine::CalendarEngine& engine,
+                                config::ProgramOptions& options,
+                                const platform::Confirmation& confirme)
 {
     const platform::LocalDate aujourdhui = horloge.today();
     engine.aujourdhui_annee = aujourdhui.annee;
     engine.aujourdhui_mois = aujourdhui.mois;
     engine.aujourdhui_jour = aujourdhui.jour;
     engine.convertit_civil_hebreu(aujourdhui.annee, aujourdhui.mois, aujourdhui.jour);
-    ecrit_fichiers_annee(repertoire, aujourdhui.annee, engine.annee_hebr);
-    (void)cree_repertoires(repertoire, engine.annee_hebr);
-    return config::lit_options_demarrage(repertoire, options, confirme);
+    ResultatCreation r;
+    const auto etape = [&r](const auto& f) {
+        try {
+            f();
+        } catch (const platform::FileError& e) {
+            r.erreurs.emplace_back(e.what());
+        }
+    };
+    etape([&] { ecrit_fichiers_annee(repertoire, aujourdhui.annee, engine.annee_hebr); });
+    etape([&] { (void)cree_repertoires(repertoire, engine.annee_hebr); });
+    etape([&] { r.continuer = config::lit_options_demarrage(repertoire, options, confirme); });
+    return r;
 }
 
 void ecrit_choix_diaspora(const std::filesystem::path& repertoire, bool diaspora)

@@ -38,16 +38,24 @@ void ecrit_fichiers_annee(const std::filesystem::path& repertoire, int annee_civ
 [[nodiscard]] std::optional<int> lit_fichier_annee(const std::filesystem::path& repertoire,
                                                    std::string_view fichier);
 
+/// What the creation step gives: whether the program goes on, and the
+/// message of each step that failed.
+struct ResultatCreation {
+    bool continuer = true; // false when the user cancelled the incoherence question
+    std::vector<std::string> erreurs;
+};
+
 /// The creation step of the main window: today from the clock, converted by
 /// the engine (which keeps today in its `aujourdhui_` fields and the date in
 /// its date fields), the year files, the output directories and the options
-/// of the start. False when the user cancelled the incoherence question: the
-/// program must then end. Throws platform::FileError when a year file
-/// cannot be written.
-[[nodiscard]] bool etape_creation(const std::filesystem::path& repertoire,
-                                  const platform::Clock& horloge, engine::CalendarEngine& engine,
-                                  config::ProgramOptions& options,
-                                  const platform::Confirmation& confirme);
+/// of the start. Each step runs whatever the others did: a year file that
+/// cannot be written (full disk, read-only home) is reported and the options
+/// are still read. The program must end when `continuer` is false.
+[[nodiscard]] ResultatCreation etape_creation(const std::filesystem::path& repertoire,
+                                              const platform::Clock& horloge,
+                                              engine::CalendarEngine& engine,
+                                              config::ProgramOptions& options,
+                                              const platform::Confirmation& confirme);
 
 /// The close step: "veldor3.ini" in the program directory, "Diaspora=TRUE"
 /// or "Diaspora=FALSE".

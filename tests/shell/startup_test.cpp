@@ -228,7 +228,7 @@ TEST(EtapeCreation, AujourdhuiFichiersAnneeEtRepertoires)
     engine::CalendarEngine engine;
     config::ProgramOptions options;
     Questions q;
-    ASSERT_TRUE(etape_creation(dir.path(), horloge, engine, options, q.confirmation()));
+    ASSERT_TRUE(etape_creation(dir.path(), horloge, engine, options, q.confirmation()).continuer);
     EXPECT_EQ(engine.aujourdhui_annee, 2025);
     EXPECT_EQ(engine.annee_hebr, 5785);
     EXPECT_EQ(engine.mois_hebr, 8); // 1 Nissan 5785
@@ -238,6 +238,30 @@ TEST(EtapeCreation, AujourdhuiFichiersAnneeEtRepertoires)
     EXPECT_EQ(platform::read_lines(dir / "annee_h"), (Lignes{"5785"}));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "FMAIL" / "5785"));
     EXPECT_EQ(lit_fichier_annee(dir.path(), "absent"), std::nullopt);
+}
+
+// "annee_c" that cannot be written (a directory in its place): the step is
+// reported, and the other steps still run, so the summer-time mode of
+// config.dta is still read (it used to be skipped, moving every time of the
+// day page by one hour).
+TEST(EtapeCreation, UneEtapeEnEchecNEmpechePasLesAutres)
+{
+    TemporaryDirectory dir;
+    std::filesystem::create_directories(dir / "annee_c" / "dossier");
+    platform::write_lines(dir / "config.dta",
+                          {"avec_chgt_d_heure false", "heure_hiver_toute_l_annee false",
+                           "heure_ete_toute_l_annee true"});
+    platform::FixedClock horloge({2025, 3, 30});
+    engine::CalendarEngine engine;
+    config::ProgramOptions options;
+    Questions q;
+    const ResultatCreation r =
+        etape_creation(dir.path(), horloge, engine, options, q.confirmation());
+    EXPECT_TRUE(r.continuer);
+    ASSERT_EQ(r.erreurs.size(), 1u);
+    EXPECT_NE(r.erreurs[0].find("annee_c"), std::string::npos) << r.erreurs[0];
+    EXPECT_EQ(options.mode_horaire, config::mode_ete_toute_l_annee);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "FMAIL" / "5785"));
 }
 
 TEST(Fermeture, ChoixDiaspora)

@@ -89,11 +89,11 @@ TFMainForm::TFMainForm(shell::AppContext& ctx, DialoguesPrincipaux dialogues, QW
                                   ctx.horloge->today().jour})
 {
     setObjectName("FMainForm");
-    try {
-        doit_quitter_ = !shell::etape_creation(ctx_.repertoire, *ctx_.horloge, ctx_.engine,
-                                               ctx_.options, dialogues_.confirme);
-    } catch (const platform::FileError& e) {
-        dialogues_.erreur(e.what());
+    const shell::ResultatCreation creation = shell::etape_creation(
+        ctx_.repertoire, *ctx_.horloge, ctx_.engine, ctx_.options, dialogues_.confirme);
+    doit_quitter_ = !creation.continuer;
+    for (const std::string& erreur : creation.erreurs) {
+        dialogues_.erreur(erreur);
     }
     cree_fenetre();
     connecte_dates();
