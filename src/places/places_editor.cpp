@@ -1,6 +1,7 @@
 #include "places/places_editor.h"
 
 #include "places/places.h"
+#include "platform/file_error.h"
 #include "platform/file_lookup.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
@@ -90,6 +91,13 @@ EditeurLieux EditeurLieux::des_lignes(const std::vector<std::string>& lignes)
     return editeur;
 }
 
+EditeurLieux EditeurLieux::illisible(std::string raison)
+{
+    EditeurLieux editeur;
+    editeur.raison_illisible_ = std::move(raison);
+    return editeur;
+}
+
 void EditeurLieux::ajoute()
 {
     rangees_.push_back({});
@@ -143,8 +151,17 @@ std::vector<std::string> EditeurLieux::lignes() const
 
 void EditeurLieux::ecrit_fichier(const std::filesystem::path& repertoire, std::string_view fichier)
 {
+    const std::filesystem::path chemin =
+        repertoire / platform::entry_ignoring_case(repertoire, fichier);
+    if (raison_illisible_) {
+        throw platform::FileError("Le fichier « " + chemin.string() +
+                                      " » n'a pas pu être lu : il n'est pas réécrit, pour ne "
+                                      "perdre aucune de ses villes.\r" +
+                                      *raison_illisible_,
+                                  chemin);
+    }
     const std::vector<std::string> ecrites = lignes();
-    platform::write_lines(repertoire / platform::entry_ignoring_case(repertoire, fichier), ecrites);
+    platform::write_lines(chemin, ecrites);
     for (std::size_t i = 0; i < rangees_.size(); ++i) {
         rangees_[i].ligne_lue = ecrites[i];
     }

@@ -56,6 +56,11 @@ public:
     /// and offset up to 10. Empty lines give no row.
     static EditeurLieux des_lignes(const std::vector<std::string>& lignes);
 
+    /// The editor of a file that exists but could not be read (`raison`, the
+    /// read's message): it has no row, and never writes the file, so that a
+    /// city added to the empty grid cannot replace the whole list.
+    static EditeurLieux illisible(std::string raison);
+
     [[nodiscard]] const std::vector<RangeeLieu>& rangees() const { return rangees_; }
     [[nodiscard]] bool modifie() const { return modifie_; }
 
@@ -76,12 +81,14 @@ public:
     [[nodiscard]] std::vector<std::string> lignes() const;
 
     /// `ecrit_fichier`: the file replaced atomically by `lignes()`; the rows
-    /// count as untouched afterwards. Throws platform::FileError.
+    /// count as untouched afterwards. Throws platform::FileError, also when
+    /// the file could not be read (nothing is then written).
     void ecrit_fichier(const std::filesystem::path& repertoire, std::string_view fichier);
 
 private:
     std::vector<RangeeLieu> rangees_;
     bool modifie_ = false;
+    std::optional<std::string> raison_illisible_;
 };
 
 } // namespace orvane::places

@@ -3,10 +3,13 @@
 #include "places/places.h"
 #include "places/places_editor.h"
 
+#include "platform/file_error.h"
 #include "platform/temporary_directory.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace orvane::places
 {
@@ -205,6 +208,33 @@ TEST(EditeurLieux, AjouteEtSupprimeDansLeFichier)
     EXPECT_EQ(platform::read_lines(dir / "lieu.cal").back(),
               "Tarascon\t\tFrance\t43°48'N\t04°40'E\t+1");
     EXPECT_EQ(listes_des_lignes(platform::read_lines(dir / "lieu.cal")).villes.size(), 5u);
+}
+
+// A places file that could not be read is never written: a city added to
+// the empty grid of the editor used to replace the whole list.
+TEST(EditeurLieux, UnFichierIllisibleNEstJamaisReecrit)
+{
+    TemporaryDirectory dir;
+    platform::write_lines(dir / "lieu.cal", fichier_test);
+    EditeurLieux e = EditeurLieux::illisible("Impossible de lire le fichier « lieu.cal »");
+    EXPECT_TRUE(e.rangees().empty());
+    e.ajoute();
+    e.change(0, ColonneLieu::ville, "Lyon (69)");
+    e.change(0, ColonneLieu::pays, "France");
+    e.change(0, ColonneLieu::latitude, "45°45'N");
+    e.change(0, ColonneLieu::longitude, "04°50'E");
+    e.change(0, ColonneLieu::decalage, "+1");
+    try {
+        e.ecrit_fichier(dir.path(), "lieu.cal");
+        FAIL() << "written";
+    } catch (const platform::FileError& erreur) {
+        EXPECT_NE(std::string(erreur.what()).find("n'est pas réécrit"), std::string::npos);
+    }
+    std::vector<std::string> attendu = fichier_test;
+    attendu.erase(std::remove(attendu.begin(), attendu.end(), ""), attendu.end());
+    std::vector<std::string> relu = platform::read_lines(dir / "lieu.cal");
+    relu.erase(std::remove(relu.begin(), relu.end(), ""), relu.end());
+    EXPECT_EQ(relu, attendu);
 }
 
 TEST(EditeurLieux, UneRangeeVideAuMilieuEstRefusee)

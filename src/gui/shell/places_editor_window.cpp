@@ -128,7 +128,7 @@ void TFNLieux::FormActivate()
                                                                   : ctx_.lieux.fichier_lieux);
     } catch (const platform::FileError& e) {
         erreur_(e.what());
-        editeur_ = {};
+        editeur_ = places::EditeurLieux::illisible(e.what());
     }
     remplit_grille();
 }
