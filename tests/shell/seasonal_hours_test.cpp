@@ -72,6 +72,72 @@ TEST(HeureSaison, ToujoursEntre0Et12Heures)
     }
 }
 
+// When the night of the day before comes after midnight, the day before goes
+// on until it: a day from 03:00 to 00:36 the next night lasts 21 h 36, its
+// hours 108 minutes; at 00:00 it is 11:40 of that day, at 00:18 11:50, at
+// 00:36 the twelfth hour ends. Then the night runs from 00:36 to 03:00, its
+// hours of 12 minutes: at 00:54 it is 01:30 of the night.
+TEST(HeureSaison, LaVeilleContinueJusquASaNuitApresMinuit)
+{
+    const LimitesJournee l{3.0, 24.6, 24.6};
+    const struct {
+        double maintenant;
+        const char* ligne;
+    } lignes[] = {
+        {0.0, "  Heure actuelle Mag.Abr.11:40:00 (journée)"},
+        {0.3, "  Heure actuelle Mag.Abr.11:50:00 (journée)"},
+        {0.6, "  Heure actuelle Mag.Abr.12:00:00 (journée)"},
+        {0.9, "  Heure actuelle Mag.Abr.01:30:00 (nuit)"},
+        {3.5, "  Heure actuelle Mag.Abr.00:16:40 (journée)"},
+    };
+    for (const auto& r : lignes) {
+        EXPECT_EQ(ligne_heure_saison(methode_maguen_abraham, heure_saison(l, r.maintenant)),
+                  r.ligne)
+            << r.maintenant;
+    }
+}
+
+// Paris, 20 June 2025, Maguen Abraham of Or Méïr (local hours): dawn at
+// 03:00:37, night at 00:44:05 the next night, and the night of the 19th at
+// 00:43:47. Every second from midnight to dawn: an hour of the day of the
+// 19th rising from 11:35 to 12:00 until 00:43:47, then an hour of the night
+// rising from 0; never both, and the day and the night each counted on.
+TEST(HeureSaison, ParisLe20Juin2025ApresMinuit)
+{
+    const LimitesJournee l{3.0 + 37.0 / 3600, 24.0 + 44.0 / 60 + 5.0 / 3600,
+                           24.0 + 43.0 / 60 + 47.0 / 3600};
+    const HeureSaison minuit = heure_saison(l, 0.0);
+    EXPECT_TRUE(minuit.journee);
+    EXPECT_EQ(minuit.heures, 11);
+    EXPECT_EQ(minuit.minutes, 35);
+    double avant = -1;
+    bool nuit = false;
+    for (int s = 0; s < 3 * 3600; ++s) {
+        const double t = s / 3600.0;
+        if (t >= l.matin) {
+            break;
+        }
+        const HeureSaison h = heure_saison(l, t);
+        const double compte = h.heures + h.minutes / 60.0 + h.secondes / 3600.0;
+        constexpr int nuit_du_19 = 43 * 60 + 47; // seconds after midnight
+        if (s != nuit_du_19) {
+            ASSERT_EQ(h.journee, s < nuit_du_19) << s;
+        }
+        if (!h.journee && !nuit) {
+            nuit = true;
+            avant = -1;
+            ASSERT_LT(compte, 0.01) << s;
+        }
+        ASSERT_GE(compte, avant) << s;
+        ASSERT_LE(compte, 12.0) << s;
+        if (h.journee) {
+            ASSERT_GE(compte, 11.5) << s;
+        }
+        avant = compte;
+    }
+    EXPECT_TRUE(nuit);
+}
+
 TEST(HeureSaison, Durees)
 {
     EXPECT_EQ(texte_duree(15.8667), "15.52");

@@ -3,8 +3,10 @@
 // hours agree with sunrise and sunset, and every written time is a clock
 // time.
 
+#include "engine/dates.h"
 #include "jour_commun.h"
 #include "platform/text.h"
+#include "zmanim/format/libelles.h"
 #include "zmanim/settings/opinions.h"
 
 #include <gtest/gtest.h>
@@ -109,7 +111,7 @@ TEST(AnneeEntiere, OrdreEtHeuresSaisonnieresPartout)
                 verifie_heures_saisonnieres(j, quoi);
                 for (const DescriptionCreneau& c : creneaux()) {
                     const TexteHoraire& t = j.*(c.texte);
-                    if (t.definie() && !c.duree && c.jeton != "entree_chabbat") {
+                    if (t.definie() && !c.duree) {
                         ASSERT_TRUE(texte_horloge(t)) << quoi << ' ' << c.jeton;
                     }
                 }
@@ -152,6 +154,83 @@ TEST(AnneeEntiere, ChaqueAvisDansLOrdre)
             }
         }
     }
+}
+
+// Every day of 2000 to 2050 at Paris by the "Bureau des Longitudes": the
+// seasonal hour of dawn to night, the Chema and the prayer counted in it
+// are written exactly on the days on which the sun reaches 18° below the
+// horizon both in the morning and in the evening, and the day's list then
+// shows the hour. Without them (about 11 to 30 June; on the last of these
+// days the evening reaches 18° but not the next morning) nothing of them is
+// written; those days all lie around the June solstice.
+TEST(AnneeEntiere, BureauDesLongitudesHeuresSeulementAvecAubeEtNuit)
+{
+    int sans_nuit = 0;
+    for (engine::DateCivile d{2000, 1, 1}; d.annee <= 2050; d = engine::lendemain(d)) {
+        const DayTimes j = calcule(paris, d.jour, d.mois, d.annee, "Bureau des Longitudes");
+        const std::string quoi =
+            std::to_string(d.jour) + "/" + std::to_string(d.mois) + "/" + std::to_string(d.annee);
+        ASSERT_FALSE(j.jour_polaire) << quoi;
+        const bool aube_et_nuit = j.heureA.definie() && j.heureN.definie();
+        ASSERT_EQ(j.saison_an.definie(), aube_et_nuit) << quoi;
+        ASSERT_EQ(j.heureCH1.definie(), aube_et_nuit) << quoi;
+        ASSERT_EQ(j.heureTA1.definie(), aube_et_nuit) << quoi;
+        ASSERT_TRUE(j.heureCH2.definie() && j.heureTA2.definie()) << quoi;
+        std::string liste_an;
+        for (const LigneDuJour& l : liste_du_jour(j, true, false)) {
+            if (l.jeton == "heure_saison_an") {
+                liste_an = l.heure;
+            }
+        }
+        ASSERT_EQ(!liste_an.empty(), aube_et_nuit) << quoi;
+        if (aube_et_nuit) {
+            ASSERT_NEAR(j.heure_saison_an * 12, j.t_nuit - j.t_aube, 1e-9) << quoi;
+            ASSERT_NEAR(j.t_chema1, j.t_aube + 3 * j.heure_saison_an, 1e-9) << quoi;
+            ASSERT_NEAR(j.t_tefila1, j.t_aube + 4 * j.heure_saison_an, 1e-9) << quoi;
+        } else {
+            ++sans_nuit;
+            ASSERT_EQ(j.heure_saison_an, 0) << quoi;
+            ASSERT_TRUE((d.mois == 6 && d.jour >= 5) || (d.mois == 7 && d.jour <= 10)) << quoi;
+        }
+    }
+    // About 19 days a year.
+    EXPECT_GE(sans_nuit, 51 * 15);
+    EXPECT_LE(sans_nuit, 51 * 23);
+}
+
+// At 70° N, where the sun of May and of July sets after midnight and the
+// Sabbath begins after it, every written time of every day of 2024, in
+// winter time and in summer time, is a clock time on two digits.
+TEST(AnneeEntiere, PresDuPoleChaqueHeureSurDeuxChiffres)
+{
+    const Lieu nord{"70°N", "2°20E", "+1"};
+    int entrees_apres_minuit = 0;
+    for (double ete : {0.0, 1.0}) {
+        for (engine::DateCivile d{2024, 1, 1}; d.annee == 2024; d = engine::lendemain(d)) {
+            const DayTimes j = calcule(nord, d.jour, d.mois, d.annee, "Or Méïr", ete);
+            const std::string quoi = std::to_string(d.jour) + "/" + std::to_string(d.mois) +
+                                     " été " + std::to_string(ete);
+            ASSERT_FALSE(j.erreur_horaires) << quoi;
+            if (j.jour_polaire) {
+                continue;
+            }
+            for (const DescriptionCreneau& c : creneaux()) {
+                const TexteHoraire& t = j.*(c.texte);
+                if (t.definie() && !c.duree) {
+                    ASSERT_TRUE(texte_horloge(t)) << quoi << ' ' << c.jeton << ' ' << t.heures;
+                }
+            }
+            for (const LigneDuJour& l : liste_du_jour(j, false, false)) {
+                if (!l.heure.empty()) {
+                    ASSERT_EQ(l.heure.size(), 5u) << quoi << ' ' << l.jeton << ' ' << l.heure;
+                }
+            }
+            if (valeur_texte(j.entree_chabbat.heures) < 10) {
+                ++entrees_apres_minuit;
+            }
+        }
+    }
+    EXPECT_GT(entrees_apres_minuit, 10);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "jour_commun.h"
 #include "zmanim/day/chabbat.h"
+#include "zmanim/format/libelles.h"
 #include "zmanim/settings/opinions.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,49 @@ TEST(HorairesDuJour, BureauDesLongitudes)
     }
 }
 
+/// The time the day's list shows for a slot; empty when it shows none.
+std::string heure_de_la_liste(const DayTimes& j, bool bdl, std::string_view jeton)
+{
+    for (const LigneDuJour& l : liste_du_jour(j, bdl, false)) {
+        if (l.jeton == jeton) {
+            return l.heure;
+        }
+    }
+    ADD_FAILURE() << "pas de ligne " << jeton;
+    return {};
+}
+
+// At Paris on 20 June the sun goes down to 16° only: no astronomical
+// twilight, morning or evening. The seasonal hour of dawn to night and the
+// Chema and prayer counted in it have nothing to be built on and stay empty
+// like dawn and night; the hours of sunrise to sunset remain. A day of
+// March, with an astronomical night, keeps all of them.
+TEST(HorairesDuJour, BureauDesLongitudesSansNuitAstronomique)
+{
+    const DayTimes j = calcule(paris, 20, 6, 2024, "Bureau des Longitudes");
+    ASSERT_FALSE(j.jour_polaire);
+    EXPECT_FALSE(j.heureA.definie());
+    EXPECT_FALSE(j.heureN.definie());
+    EXPECT_EQ(j.saison_an, TexteHoraire{});
+    EXPECT_EQ(j.heureCH1, TexteHoraire{});
+    EXPECT_EQ(j.heureTA1, TexteHoraire{});
+    EXPECT_EQ(j.heure_saison_an, 0);
+    EXPECT_EQ(j.heureCH2, (TexteHoraire{"08", "49", "00"}));
+    EXPECT_EQ(j.heureTA2, (TexteHoraire{"10", "10", "00"}));
+    EXPECT_EQ(j.saison_lc, (TexteHoraire{" 01", "21", "00"}));
+    EXPECT_EQ(heure_de_la_liste(j, true, "heure_saison_an"), "");
+    EXPECT_EQ(heure_de_la_liste(j, true, "heure_saison_lc"), "01:21");
+    EXPECT_EQ(heure_de_la_liste(j, true, "heureT"), "03:04");
+
+    const DayTimes mars = calcule(paris, 20, 3, 2024, "Bureau des Longitudes");
+    ASSERT_TRUE(mars.heureA.definie() && mars.heureN.definie());
+    EXPECT_NEAR(mars.heure_saison_an * 12, mars.t_nuit - mars.t_aube, 1e-9);
+    EXPECT_TRUE(mars.saison_an.definie());
+    EXPECT_TRUE(mars.heureCH1.definie());
+    EXPECT_TRUE(mars.heureTA1.definie());
+    EXPECT_NE(heure_de_la_liste(mars, true, "heure_saison_an"), "");
+}
+
 // The Sabbath begins the Tossefet before the written sunset: 18 minutes in
 // the Diaspora, 40 in Jerusalem.
 TEST(HorairesDuJour, EntreeDuChabbatAvantLeCoucher)
@@ -172,9 +216,28 @@ TEST(HorairesDuJour, EntreeDuChabbatAvantLeCoucher)
         EXPECT_EQ(minutes(j.heureC) - minutes(j.entree_chabbat), r.tossefet) << d.nom;
         EXPECT_DOUBLE_EQ(j.t_entree, j.t_coucher - r.tossefet / 60.0) << d.nom;
     }
-    EXPECT_EQ(texte_entree({"09", "05", "00"}, 18), (TexteHoraire{"8", "47", "00"}));
+    EXPECT_EQ(texte_entree({"09", "05", "00"}, 18), (TexteHoraire{"08", "47", "00"}));
+    EXPECT_EQ(texte_entree({"00", "30", "00"}, 18), (TexteHoraire{"00", "12", "00"}));
+    EXPECT_EQ(texte_entree({"01", "10", "00"}, 18), (TexteHoraire{"00", "52", "00"}));
     EXPECT_EQ(texte_entree({"00", "10", "00"}, 18), (TexteHoraire{"23", "52", "00"}));
     EXPECT_EQ(texte_entree({"16", "48", "07"}, 40), (TexteHoraire{"16", "08", "07"}));
+}
+
+// At 70° N in May the sun sets after midnight: at 00:41 on 15 May 2024
+// (2°20' E, zone +1), the Sabbath begins at 00:23, written on two digits as
+// every other slot, in the record and in the day's list.
+TEST(HorairesDuJour, EntreeDuChabbatApresMinuitPresDuPole)
+{
+    const Lieu nord{"70°N", "2°20E", "+1"};
+    const DayTimes j = calcule(nord, 15, 5, 2024, "Or Méïr");
+    ASSERT_FALSE(j.jour_polaire);
+    EXPECT_EQ(j.heureC, (TexteHoraire{"00", "41", "00"}));
+    EXPECT_EQ(j.entree_chabbat, (TexteHoraire{"00", "23", "00"}));
+    EXPECT_EQ(heure_de_la_liste(j, false, "entree_chabbat"), "00:23");
+    EXPECT_EQ(heure_de_la_liste(j, false, "heureC"), "00:41");
+
+    const DayTimes ete = calcule(nord, 11, 5, 2024, "Or Méïr", 1);
+    EXPECT_EQ(ete.entree_chabbat, (TexteHoraire{"00", "14", "00"}));
 }
 
 // Far north in winter the day is shorter than 2 h 53 and the plag comes

@@ -176,7 +176,8 @@ TEST(AnglesChoisis, SortieDeMarseillePourCeCalculSeulement)
 
 // The "Bureau des Longitudes" twilights the sun does not reach (18° at
 // Paris in June) print no time, rather than a time of another date or the
-// value left by the day before.
+// value left by the day before; nor does the seasonal hour of dawn to night
+// built on them, nor the Chema and prayer counted in it.
 TEST(CrepusculesAbsents, PasDHeureSansCroisement)
 {
     ZmanimSettings r;
@@ -193,7 +194,10 @@ TEST(CrepusculesAbsents, PasDHeureSansCroisement)
     EXPECT_FALSE(j.heureN.definie());
     EXPECT_TRUE(j.heureT.definie()) << "the sun reaches 12°";
     EXPECT_TRUE(std::isfinite(j.t_aube));
-    EXPECT_TRUE(j.saison_an.definie());
+    EXPECT_FALSE(j.saison_an.definie());
+    EXPECT_FALSE(j.heureCH1.definie());
+    EXPECT_FALSE(j.heureTA1.definie());
+    EXPECT_TRUE(j.heureCH2.definie());
 }
 
 // A seasonal hour is a length, not a clock time: summer time all year does

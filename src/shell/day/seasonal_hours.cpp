@@ -28,6 +28,18 @@ HeureSaison heure_saison(const LimitesJournee& l, double maintenant)
     if (maintenant >= l.matin && maintenant <= l.soir && jour > 0) {
         return decompose((maintenant - l.matin) / (jour / 12.0), true);
     }
+    if (maintenant < l.matin && maintenant + 24.0 <= l.soir_veille) {
+        // The evening limit of the day before fell after midnight (the night
+        // of Paris in June: 00:43:47 on 20 June 2025 for the day of the
+        // 19th): until then the day before goes on, counted from its own
+        // morning. That morning is not among the limits; this morning's, a
+        // day earlier, stands in for it, the limits moving by seconds from
+        // one day to the next when the night comes after midnight (under a
+        // second at Paris in June).
+        const double matin_veille = l.matin - 24.0;
+        const double jour_veille = l.soir_veille - l.matin;
+        return decompose((maintenant - matin_veille) / (jour_veille / 12.0), true);
+    }
     if (maintenant > l.soir) {
         const double nuit = 24.0 - jour;
         return decompose((maintenant - l.soir) / (nuit / 12.0), false);

@@ -39,7 +39,10 @@ struct HeureSaison {
 /// limits it counts from the morning limit in twelfths of the day; after the
 /// evening limit from that limit in twelfths of (24 h − the day); before the
 /// morning limit, from the evening limit of the day before in twelfths of the
-/// night that ends this morning, so that the count never goes negative.
+/// night that ends this morning, so that the count never goes negative; but
+/// while the evening limit of the day before, past midnight, is still to
+/// come, it is that day's hour (an hour of the day, towards 12), counted from
+/// this morning's limit taken a day earlier.
 [[nodiscard]] HeureSaison heure_saison(const LimitesJournee& limites, double maintenant);
 
 /// "  Heure actuelle Hagra   07:12:00 (nuit)": "  Heure actuelle " and the

@@ -54,8 +54,9 @@ void CalculJour::avis_particuliers()
 void CalculJour::bureau_des_longitudes()
 {
     const SinusAngles& a = j_.angles;
-    ecrit(ModeArrondi::normal, crepuscule(a.astronomique, true), &DayTimes::t_aube,
-          &DayTimes::heureA);
+    const Croisement aube = crepuscule(a.astronomique, true);
+    aube_existe_ = aube.existe;
+    ecrit(ModeArrondi::normal, aube, &DayTimes::t_aube, &DayTimes::heureA);
     ecrit(ModeArrondi::plus_tard, crepuscule(a.nautique, true), &DayTimes::t_tephilin,
           &DayTimes::heureT);
     ecrit(ModeArrondi::normal, crepuscule(a.civil, true), &DayTimes::t_crepuscule_civil,
@@ -64,8 +65,9 @@ void CalculJour::bureau_des_longitudes()
           &DayTimes::heureTSE);
     ecrit(ModeArrondi::normal, crepuscule(a.nautique, false), &DayTimes::t_sortie,
           &DayTimes::heureSOR);
-    ecrit(ModeArrondi::normal, crepuscule(a.astronomique, false), &DayTimes::t_nuit,
-          &DayTimes::heureN);
+    const Croisement nuit = crepuscule(a.astronomique, false);
+    nuit_existe_ = nuit.existe;
+    ecrit(ModeArrondi::normal, nuit, &DayTimes::t_nuit, &DayTimes::heureN);
 }
 
 // Dawn and night at 72 minutes of a twelfth of the day ("4MilsLC": 1.2
@@ -78,6 +80,7 @@ void CalculJour::aube_nuit_proportionnelles(double facteur, bool heures_saisonni
     const double ecart =
         heures_saisonnieres ? soixante_douze_minutes * j_.heure_saison_lc : facteur * jour;
 
+    aube_existe_ = nuit_existe_ = true;
     j_.t_aube = std::max(j_.t_lever - ecart, minuit_avant());
     ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA,
           heures_saisonnieres ? "AUBE LC" : "AUBE AN");
@@ -99,6 +102,7 @@ void CalculJour::aube_nuit_proportionnelles(double facteur, bool heures_saisonni
 // (the Rav Rottenberg: 7.12°).
 void CalculJour::pavee()
 {
+    aube_existe_ = nuit_existe_ = true;
     j_.t_aube = std::max(j_.t_lever - soixante_douze_minutes, minuit_avant());
     ecrit(ModeArrondi::normal, j_.t_aube, &DayTimes::heureA, "AUBE PAV");
 
@@ -127,11 +131,36 @@ void CalculJour::admour()
           "TSET ADMOUR Chema");
 }
 
-// Seasonal hours of the day from dawn to night; the latest Chema and prayer
-// 3 and 4 of them after dawn, or 3 and 4 hours of sunrise to sunset after
-// sunrise; the second plag of a day from 72 minutes before sunrise to 72
-// minutes after sunset; the beginning of the tenth hour.
+// Seasonal hours of the day from dawn to night when the sun reaches both;
+// the latest Chema and prayer 3 and 4 of them after dawn, or 3 and 4 hours
+// of sunrise to sunset after sunrise; the second plag of a day from 72
+// minutes before sunrise to 72 minutes after sunset; the beginning of the
+// tenth hour.
 void CalculJour::heures_aube_nuit()
+{
+    if (aube_existe_ && nuit_existe_) {
+        heures_de_l_aube_a_la_nuit();
+    } else {
+        sans_heures_de_l_aube_a_la_nuit();
+    }
+    const double lc = j_.heure_saison_lc;
+    j_.t_chema2 = j_.t_lever + heures_fin_chema * lc;
+    ecrit(ModeArrondi::plus_tot, j_.t_chema2, &DayTimes::heureCH2);
+    j_.t_tefila2 = j_.t_lever + heures_fin_tefila * lc;
+    ecrit(ModeArrondi::plus_tot, j_.t_tefila2, &DayTimes::heureTA2);
+    // The day of the second plag runs from 72 minutes before sunrise to 72
+    // minutes after sunset.
+    static_assert(2 * soixante_douze_minutes == 2.4);
+    const double jour_72_minutes = j_.t_coucher - j_.t_lever + 2 * soixante_douze_minutes;
+    j_.t_plag2 = (j_.t_coucher + soixante_douze_minutes) - heures_plag * (jour_72_minutes / 12);
+    ecrit(ModeArrondi::plus_tard, j_.t_plag2, &DayTimes::heure2P);
+    j_.t_dixieme = j_.t_lever + heures_avant_dixieme * lc;
+    ecrit(ModeArrondi::plus_tot, j_.t_dixieme, &DayTimes::heureNV);
+}
+
+// The twelfth of dawn to night, and the Chema and the prayer 3 and 4 of them
+// after dawn.
+void CalculJour::heures_de_l_aube_a_la_nuit()
 {
     double heure = (j_.t_nuit - j_.t_aube) / 12;
     if (heure == 0) {
@@ -143,24 +172,26 @@ void CalculJour::heures_aube_nuit()
     }
     j_.heure_saison_an = heure;
     ecrit_duree(j_.heure_saison_an, &DayTimes::saison_an);
-
-    const double lc = j_.heure_saison_lc;
     j_.t_chema1 = j_.t_aube + heures_fin_chema * j_.heure_saison_an;
     ecrit(ModeArrondi::plus_tot, j_.t_chema1, &DayTimes::heureCH1);
-    j_.t_chema2 = j_.t_lever + heures_fin_chema * lc;
-    ecrit(ModeArrondi::plus_tot, j_.t_chema2, &DayTimes::heureCH2);
     j_.t_tefila1 = j_.t_aube + heures_fin_tefila * j_.heure_saison_an;
     ecrit(ModeArrondi::plus_tot, j_.t_tefila1, &DayTimes::heureTA1);
-    j_.t_tefila2 = j_.t_lever + heures_fin_tefila * lc;
-    ecrit(ModeArrondi::plus_tot, j_.t_tefila2, &DayTimes::heureTA2);
-    // The day of the second plag runs from 72 minutes before sunrise to 72
-    // minutes after sunset.
-    static_assert(2 * soixante_douze_minutes == 2.4);
-    const double jour_72_minutes = j_.t_coucher - j_.t_lever + 2 * soixante_douze_minutes;
-    j_.t_plag2 = (j_.t_coucher + soixante_douze_minutes) - heures_plag * (jour_72_minutes / 12);
-    ecrit(ModeArrondi::plus_tard, j_.t_plag2, &DayTimes::heure2P);
-    j_.t_dixieme = j_.t_lever + heures_avant_dixieme * lc;
-    ecrit(ModeArrondi::plus_tot, j_.t_dixieme, &DayTimes::heureNV);
+}
+
+// The sun does not go down to the angle of dawn or of night (18° at Paris
+// from about 11 to 30 June, "Bureau des Longitudes"): their solar midnights
+// stand in for the missing crossings, 24 hours apart, and would give a
+// seasonal hour of exactly 2 hours. No hour of dawn to night then, and no Chema or
+// prayer counted in it: the slots stay empty, the length is 0 and the two
+// times stand at dawn's stand-in, as the missing crossings stand at theirs.
+void CalculJour::sans_heures_de_l_aube_a_la_nuit()
+{
+    j_.heure_saison_an = 0;
+    j_.saison_an = {};
+    j_.t_chema1 = j_.t_aube;
+    j_.heureCH1 = {};
+    j_.t_tefila1 = j_.t_aube;
+    j_.heureTA1 = {};
 }
 
 } // namespace orvane::zmanim::detail

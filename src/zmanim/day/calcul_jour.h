@@ -90,6 +90,8 @@ private:
     void pavee();
     void admour();
     void heures_aube_nuit();
+    void heures_de_l_aube_a_la_nuit();
+    void sans_heures_de_l_aube_a_la_nuit();
 
     /// Day and month of the Hebrew date of the day (month 1 Tichri … 11 Tamouz).
     [[nodiscard]] std::pair<int, int> jour_mois_hebreu() const;
@@ -103,6 +105,10 @@ private:
     bool bdl_ = false;    // twilights of the "Bureau des Longitudes"
     double facteur_ = 0;  // proportion of the "Mils" opinions
     bool ligne_ = false;  // a row is asked and someone takes it
+    // The sun reaches the angle of dawn, of night, on the day: without either
+    // the day from dawn to night has no length to divide into hours.
+    bool aube_existe_ = false;
+    bool nuit_existe_ = false;
 };
 
 } // namespace orvane::zmanim::detail

@@ -53,7 +53,7 @@ TexteHoraire texte_entree(const TexteHoraire& coucher, int tossefet)
     if (heures < 0) {
         heures += 24;
     }
-    return {std::to_string(heures), texte_deux_chiffres(minutes),
+    return {texte_deux_chiffres(heures), texte_deux_chiffres(minutes),
             texte_deux_chiffres(valeur_texte(coucher.secondes))};
 }
 

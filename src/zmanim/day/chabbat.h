@@ -12,9 +12,11 @@
 namespace orvane::zmanim
 {
 
-/// The entry texts from the sunset texts less `tossefet` minutes: the hours
-/// without a leading zero ("21"; "9" for 09), minutes and seconds on two
-/// digits. Sunset 21:58 less 18 minutes gives {"21", "40", "00"}.
+/// The entry texts from the sunset texts less `tossefet` minutes, on two
+/// digits each like every other slot, brought back into 0..23 h. Sunset
+/// 21:58 less 18 minutes gives {"21", "40", "00"}; near the pole, where the
+/// sun of May sets after midnight, 00:30 less 18 minutes gives {"00", "12",
+/// "00"}.
 [[nodiscard]] TexteHoraire texte_entree(const TexteHoraire& coucher, int tossefet);
 
 /// The Sabbath exit of the Beth Din of Paris on a civil date, from the exit

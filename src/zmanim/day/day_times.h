@@ -119,7 +119,7 @@ public:
     TexteHoraire heureMK;        // Min'ha Kétana
     TexteHoraire heureP;         // Plag Hamin'ha
     TexteHoraire heure2P;        // second plag, 72-minute day
-    TexteHoraire entree_chabbat; // Sabbath entry (hours without a leading zero)
+    TexteHoraire entree_chabbat; // Sabbath entry
     TexteHoraire heureC;         // sunset
     TexteHoraire heureSOR;       // Sabbath exit
     TexteHoraire heureTSE;       // stars

@@ -48,6 +48,7 @@ bool CalculJour::evenements_du_jour()
 void CalculJour::aube_et_tephilin()
 {
     const Croisement aube = matin(j_.angles.aube, j_.o_aube);
+    aube_existe_ = aube.existe;
     ecrit(ModeArrondi::normal, aube, &DayTimes::t_aube, &DayTimes::heureA, "CHA'HAR OM");
 
     const Croisement tephilin = matin(j_.angles.tephilin, j_.o_tephilin);
@@ -159,6 +160,7 @@ void CalculJour::etoiles_sortie_nuit()
     ecrit(ModeArrondi::plus_tard, sortie, &DayTimes::t_sortie, &DayTimes::heureSOR);
 
     const Croisement nuit = soir(j_.angles.nuit, j_.o_nuit);
+    nuit_existe_ = nuit.existe;
     ecrit(ModeArrondi::plus_tard, nuit, &DayTimes::t_nuit, &DayTimes::heureN);
 }
 
