@@ -80,7 +80,7 @@ std::string reason_of_errno(int error_number, FileAction action)
     case ENFILE:
         return "trop de fichiers ouverts";
     case ELOOP:
-        return "trop de liens symboliques";
+        return "c'est un lien symbolique, qui n'est pas suivi (ou le chemin en compte trop)";
     case EBUSY:
     case ETXTBSY:
         return "fichier occupé";

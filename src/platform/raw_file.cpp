@@ -115,23 +115,6 @@ std::optional<std::string> read_existing(const fs::path& path)
     return bytes;
 }
 
-/// The file a write must replace: the target of a link, followed to its end.
-fs::path resolved_target(fs::path path)
-{
-    for (int depth = 0; depth < 40; ++depth) {
-        std::error_code error;
-        if (!fs::is_symlink(path, error)) {
-            return path;
-        }
-        const fs::path link = fs::read_symlink(path, error);
-        if (error) {
-            return path;
-        }
-        path = link.is_absolute() ? link : path.parent_path() / link;
-    }
-    return path;
-}
-
 /// ".<name>.tmp-<process>-<number>": hidden, and telling whose it was.
 std::string temporary_name(const fs::path& target, long long number)
 {
@@ -230,11 +213,13 @@ std::optional<std::string> read_bytes_if_exists(const fs::path& path)
 
 void write_bytes(const fs::path& path, std::string_view bytes)
 {
-    const fs::path target = resolved_target(path);
+    // A link in place of the file is replaced itself: a write never reaches
+    // a file outside the program directory through a link.
+    const fs::path& target = path;
     TemporaryFile temporary(target);
     struct stat existing {
     };
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    if (::lstat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
         ::fchmod(temporary.fd(), existing.st_mode & 07777);
     }
     int error = write_all(temporary.fd(), bytes);
@@ -261,7 +246,9 @@ void copy_file_atomically(const fs::path& source, const fs::path& target)
 
 void append_bytes(const fs::path& path, std::string_view bytes)
 {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    // A link in place of the file is refused (ELOOP), never followed.
+    Descriptor fd(
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (!fd.is_open()) {
         throw file_error(FileAction::append, path, errno);
     }

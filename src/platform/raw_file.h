@@ -30,8 +30,9 @@ namespace orvane::platform
 [[nodiscard]] std::optional<std::string> read_bytes_if_exists(const std::filesystem::path& path);
 
 /// Replaces (or creates) the file atomically with `bytes`. The directory
-/// must exist. A link is followed: the file it points to is replaced. An
-/// existing file keeps its permissions. Throws FileError; the old file is
+/// must exist. A link in its place is replaced itself by the new file; the
+/// file it pointed to is never touched. An existing file keeps its
+/// permissions. Throws FileError; the old file is
 /// then untouched and no temporary file is left.
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
 
@@ -49,7 +50,8 @@ void copy_file_atomically(const std::filesystem::path& source, const std::filesy
 /// cannot be removed is left.
 std::size_t supprime_temporaires_abandonnes(const std::filesystem::path& directory);
 
-/// Adds `bytes` at the end of the file, creating it when absent. Throws FileError.
+/// Adds `bytes` at the end of the file, creating it when absent; a link in
+/// its place is refused. Throws FileError.
 void append_bytes(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace orvane::platform

@@ -103,15 +103,28 @@ TEST(RawFile, ReplacingKeepsThePermissionsOfTheFile)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST(RawFile, WritingThroughALinkReplacesItsTarget)
+// A write never follows a link out of the program directory: the link
+// itself is replaced, its target stays as it was, and a dangling link
+// creates nothing where it points; an append through a link is refused.
+TEST(RawFile, WritingThroughALinkReplacesTheLinkNotItsTarget)
 {
     TemporaryDirectory dir;
-    fs::create_directory(dir / "vrai");
-    write_bytes(dir / "vrai" / "lieu.cal", "ancien");
-    fs::create_symlink("vrai/lieu.cal", dir / "lien.cal");
+    fs::create_directory(dir / "dehors");
+    write_bytes(dir / "dehors" / "lieu.cal", "ancien");
+    fs::create_symlink("dehors/lieu.cal", dir / "lien.cal");
     write_bytes(dir / "lien.cal", "nouveau");
-    EXPECT_TRUE(fs::is_symlink(dir / "lien.cal"));
-    EXPECT_EQ(read_bytes(dir / "vrai" / "lieu.cal"), "nouveau");
+    EXPECT_FALSE(fs::is_symlink(dir / "lien.cal"));
+    EXPECT_EQ(read_bytes(dir / "lien.cal"), "nouveau");
+    EXPECT_EQ(read_bytes(dir / "dehors" / "lieu.cal"), "ancien");
+
+    fs::create_symlink("dehors/absent.cal", dir / "pendant.cal");
+    write_bytes(dir / "pendant.cal", "x");
+    EXPECT_FALSE(fs::exists(dir / "dehors" / "absent.cal"));
+    EXPECT_EQ(read_bytes(dir / "pendant.cal"), "x");
+
+    fs::create_symlink("dehors/lieu.cal", dir / "trace.dta");
+    EXPECT_THROW(append_bytes(dir / "trace.dta", "ajout"), FileError);
+    EXPECT_EQ(read_bytes(dir / "dehors" / "lieu.cal"), "ancien");
 }
 
 TEST(RawFile, AWriteStoppedHalfWayLeavesTheOldFile)
