@@ -1,5 +1,6 @@
 #include "places/home_place.h"
 
+#include "platform/file_error.h"
 #include "platform/file_lookup.h"
 #include "platform/text_file.h"
 
@@ -83,8 +84,12 @@ bool lignes_a_reparer(const std::vector<std::string>& lignes)
 /// missing or bad as well, then the default line.
 std::string ligne_de_secours(const std::filesystem::path& repertoire)
 {
-    std::optional<std::string> secours =
-        premiere_ligne(chemin(repertoire, fichier_lieu_accueil_secours));
+    std::optional<std::string> secours;
+    try {
+        secours = premiere_ligne(chemin(repertoire, fichier_lieu_accueil_secours));
+    } catch (const platform::FileError&) {
+        // An unreadable copy does not block the repair: the default line.
+    }
     if (!secours || ligne_accueil_a_reparer(*secours)) {
         secours = std::string(ligne_lieu_accueil_defaut);
     }
@@ -104,7 +109,12 @@ std::vector<std::string> lignes_accueil_sures(const std::filesystem::path& reper
     } else {
         return *lignes;
     }
-    platform::write_lines(accueil, *lignes);
+    try {
+        platform::write_lines(accueil, *lignes);
+    } catch (const platform::FileError&) {
+        // A read-only program directory: the home place is used from memory,
+        // and written again at its next change.
+    }
     return *lignes;
 }
 

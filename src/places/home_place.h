@@ -52,8 +52,11 @@ struct LieuAccueil {
 bool repare_lieu_accueil(const std::filesystem::path& repertoire);
 
 /// The home place file of a run: created with the default line when missing,
-/// repaired when bad; then its first line, and the places file named by
-/// field 8 of its last line.
+/// repaired when bad (an unreadable "lieu_ac2.cal" gives the default line);
+/// then its first line, and the places file named by field 8 of its last
+/// line. In a program directory that cannot be written, the line is used
+/// from memory. Throws platform::FileError when "lieu_acc.cal" exists but
+/// cannot be read.
 struct AccueilLu {
     LieuAccueil accueil;
     std::string fichier_lieux;

@@ -156,6 +156,23 @@ TEST_F(LieuAccueilFichier, SansCopieLaLigneParDefaut)
     EXPECT_EQ(accueil(), (Lignes{std::string(ligne_lieu_accueil_defaut)}));
 }
 
+// A program directory that cannot be written (read-only home, here one
+// that does not exist) still gives the default home place, from memory;
+// an unreadable saved copy (a directory in its place) does not block the
+// repair of a bad home line.
+TEST_F(LieuAccueilFichier, SansEcriturePossibleLaLigneParDefautEnMemoire)
+{
+    const AccueilLu lu = prepare_lieu_accueil(dir / "absent");
+    EXPECT_EQ(lu.accueil.lieu, decoupe_lieu_accueil(ligne_lieu_accueil_defaut).lieu);
+    EXPECT_FALSE(std::filesystem::exists(dir / "absent"));
+
+    platform::write_lines(dir / "lieu_acc.cal", {"combobox"});
+    std::filesystem::create_directory(dir / "lieu_ac2.cal");
+    const AccueilLu repare = prepare_lieu_accueil(dir.path());
+    EXPECT_EQ(repare.accueil.lieu, decoupe_lieu_accueil(ligne_lieu_accueil_defaut).lieu);
+    EXPECT_EQ(accueil(), (Lignes{std::string(ligne_lieu_accueil_defaut)}));
+}
+
 TEST(LigneLieuAccueil, AllerRetour)
 {
     const LieuAccueil a{
