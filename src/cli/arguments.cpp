@@ -187,6 +187,10 @@ bool known_opinion(std::string_view name)
 
 std::optional<std::string> opinion_argument(CliContext& ctx, std::string_view name)
 {
+    if (platform::trim(name).empty()) {
+        report_bad_input(ctx, std::string(zmanim::message_avis_absent));
+        return std::nullopt;
+    }
     if (known_opinion(name)) {
         return std::string(name);
     }

@@ -57,7 +57,10 @@ void report_bad_input(CliContext& ctx, const std::string& message)
             line += c;
         }
     }
-    ctx.err << platform::escape_for_display(platform::trim(line)) << '\n';
+    // A message that ends with its line break ("...des horaires.\r") ends there.
+    if (!line.empty() || message.empty() || message.back() != '\r') {
+        ctx.err << platform::escape_for_display(platform::trim(line)) << '\n';
+    }
     ctx.exit_code = 2;
 }
 

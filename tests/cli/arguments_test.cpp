@@ -132,7 +132,11 @@ TEST_F(ArgumentsCommuns, LesAvisSontLesMemesPourChaqueCommande)
     EXPECT_EQ(z.err, p.err);
     EXPECT_EQ(
         z.err.rfind("Avis inconnu : Hillel\nAvis possibles : Or Méïr, Beth Din (France), ", 0), 0u)
-        << z.err;
+        << z.err; // An empty opinion gets the computation's own message, not "Avis inconnu :".
+    const Sortie vide = lance({"zmanim", "2024-06-21", "--place", "PARIS (75)", "--opinion", ""});
+    EXPECT_EQ(vide.code, 2);
+    EXPECT_EQ(vide.err,
+              "Veuillez définir l'avis de référence à partir de la fenètre des horaires.\n");
 }
 
 // A summer-time table mistyped by hand ("2x" for the day of the start of

@@ -107,8 +107,7 @@ bool CalculJour::prepare()
     j_.zone = lieu.zone;
     if (demande_.opinion.empty()) {
         j_.erreur_horaires = true;
-        j_.message_erreur =
-            "Veuillez définir l'avis de référence à partir de la fenètre des horaires.\r";
+        j_.message_erreur = std::string(message_avis_absent);
         return false;
     }
     if (!prepare_angles()) {
