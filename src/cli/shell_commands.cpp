@@ -66,6 +66,10 @@ void write_place(CliContext& ctx, const places::Place& p, Format format)
 void run_places(CliContext& ctx, const PlacesOptions& o)
 {
     const places::LieuxCharges lieux = places::charge_lieux(prepared_program_directory());
+    if (const auto vide = places::message_sans_lieux(lieux)) {
+        report_bad_input(ctx, *vide);
+        return;
+    }
     const places::ListesLieux& listes = lieux.listes;
     if (!o.city.empty()) {
         const auto place = places::choix_ville(listes, o.city, o.country);

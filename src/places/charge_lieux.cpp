@@ -13,4 +13,14 @@ LieuxCharges charge_lieux(const std::filesystem::path& repertoire)
     return charges;
 }
 
+std::optional<std::string> message_sans_lieux(const LieuxCharges& lieux)
+{
+    if (!lieux.listes.lieux.empty()) {
+        return std::nullopt;
+    }
+    return "Le fichier des lieux « " + lieux.fichier_lieux +
+           " » ne contient aucune ville (il est absent ou vide).\rTapez les coordonnées d'une "
+           "ville, ou remettez le fichier livré avec le programme.";
+}
+
 } // namespace orvane::places

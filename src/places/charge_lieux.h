@@ -5,6 +5,8 @@
 #include "places/places.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace orvane::places
 {
@@ -21,5 +23,9 @@ struct LieuxCharges {
 /// Throws platform::FileError when a file exists but cannot be read or the
 /// home place file cannot be written.
 [[nodiscard]] LieuxCharges charge_lieux(const std::filesystem::path& repertoire);
+
+/// The message to show when the places file in use gave no place (missing
+/// or empty), instead of empty lists; none when it has places.
+[[nodiscard]] std::optional<std::string> message_sans_lieux(const LieuxCharges& lieux);
 
 } // namespace orvane::places

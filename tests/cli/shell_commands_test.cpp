@@ -15,6 +15,17 @@ class CommandesLieux : public test_support::DansUnRepertoireNeuf
 {
 };
 
+// An empty places file gives a message, not an empty list.
+TEST_F(CommandesLieux, UnFichierDeLieuxVideEstSignale)
+{
+    ASSERT_EQ(test_support::lance({"places", "--city", "PARIS (75)"}).code, 0);
+    platform::write_lines(dir / "lieu.cal", {});
+    const test_support::Sortie s = test_support::lance({"places"});
+    EXPECT_EQ(s.code, 2);
+    EXPECT_EQ(s.out, "");
+    EXPECT_NE(s.err.find("« lieu.cal » ne contient aucune ville"), std::string::npos) << s.err;
+}
+
 TEST_F(CommandesLieux, LesVillesDeFrance)
 {
     const test_support::Sortie s = test_support::lance({"places", "--country", "France"});

@@ -173,6 +173,19 @@ TEST_F(LieuAccueilFichier, SansEcriturePossibleLaLigneParDefautEnMemoire)
     EXPECT_EQ(accueil(), (Lignes{std::string(ligne_lieu_accueil_defaut)}));
 }
 
+// A places file that gives no place, missing or empty, is said so instead
+// of leaving the lists empty.
+TEST_F(LieuAccueilFichier, UnFichierDeLieuxVideEstSignale)
+{
+    EXPECT_NE(message_sans_lieux(charge_lieux(dir.path())), std::nullopt); // missing
+    platform::write_lines(dir / "lieu.cal", {"", ""});
+    const std::optional<std::string> vide = message_sans_lieux(charge_lieux(dir.path()));
+    ASSERT_TRUE(vide.has_value());
+    EXPECT_NE(vide->find("« lieu.cal » ne contient aucune ville"), std::string::npos) << *vide;
+    platform::write_lines(dir / "lieu.cal", fichier_test);
+    EXPECT_EQ(message_sans_lieux(charge_lieux(dir.path())), std::nullopt);
+}
+
 TEST(LigneLieuAccueil, AllerRetour)
 {
     const LieuAccueil a{

@@ -20,6 +20,9 @@ namespace orvane::gui
 void TFMainForm::remplit_lieux()
 {
     ctx_.lieux = places::charge_lieux(ctx_.repertoire);
+    if (const auto vide = places::message_sans_lieux(ctx_.lieux)) {
+        dialogues_.erreur(*vide);
+    }
     lieu_->remplit(ctx_.lieux);
 }
 
