@@ -2,6 +2,9 @@
 // night.
 #include "shell/day/seasonal_hours.h"
 
+#include "platform/temporary_directory.h"
+#include "shell/day/day_computation.h"
+
 #include <gtest/gtest.h>
 
 namespace orvane::shell
@@ -149,6 +152,27 @@ TEST(HeureSaison, Durees)
     EXPECT_EQ(l[1], "  Durée nuit Coucher/lev (Hagra)     07.49");
     EXPECT_EQ(l[2], "  Durée jour Aube/nuit(Mag. Abr)     21.43");
     EXPECT_EQ(l[3], "  Durée nuit Nuit/aube(Mag. Abr)     02.17");
+    // No dawn or no night: no length built on the solar midnights.
+    const std::vector<std::string> sans = lignes_durees(16.1833, std::nullopt);
+    EXPECT_EQ(sans[0], l[0]);
+    EXPECT_EQ(sans[2], "  Durée jour Aube/nuit(Mag. Abr)     --");
+    EXPECT_EQ(sans[3], "  Durée nuit Nuit/aube(Mag. Abr)     --");
+}
+
+// The day page by the Bureau des Longitudes in June at Paris, where the sun
+// never reaches 18 degrees: the Maguen Abraham lengths are "--", not 24.00.
+TEST(HeureSaison, SansAubeNiNuitPasDeDuree)
+{
+    platform::test_support::TemporaryDirectory dir;
+    DemandeJourAccueil d;
+    d.date = {2024, 6, 20};
+    d.lieu = {"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"};
+    d.opinion = "Bureau des Longitudes";
+    const JourCalcule j = calcule_jour(DonneesChargees(dir.path()), d);
+    ASSERT_EQ(j.durees.size(), 4u);
+    EXPECT_EQ(j.durees[2], "  Durée jour Aube/nuit(Mag. Abr)     --");
+    d.date = {2024, 3, 20};
+    EXPECT_NE(calcule_jour(DonneesChargees(dir.path()), d).durees[2].find("--"), 0u);
 }
 
 } // namespace

@@ -73,7 +73,11 @@ void limites_et_durees(JourCalcule& j, const HorairesDate& veille)
                        heure_locale(veille, v.t_coucher)};
     j.limites_maguen_abraham = {heure_locale(j.horaires, t.t_aube),
                                 heure_locale(j.horaires, t.t_nuit), heure_locale(veille, v.t_nuit)};
-    j.durees = lignes_durees(t.t_coucher - t.t_lever, t.t_nuit - t.t_aube);
+    // Without a dawn or a night (the sun never as low as their angle), the
+    // two times stand at the solar midnights and their difference means nothing.
+    const bool aube_et_nuit = t.heureA.definie() && t.heureN.definie();
+    j.durees = lignes_durees(t.t_coucher - t.t_lever,
+                             aube_et_nuit ? std::optional(t.t_nuit - t.t_aube) : std::nullopt);
 }
 
 void chabbat_de_la_semaine(JourCalcule& j, const DonneesChargees& donnees,

@@ -66,15 +66,18 @@ std::string texte_duree(double heures)
            zmanim::texte_deux_chiffres(static_cast<int>(minutes % 60));
 }
 
-std::vector<std::string> lignes_durees(double jour_hagra, double jour_maguen_abraham)
+std::vector<std::string> lignes_durees(double jour_hagra, std::optional<double> jour_maguen_abraham)
 {
-    const auto ligne = [](std::string_view libelle, double heures) {
-        return platform::pad_right(libelle, 35) + "  " + texte_duree(heures);
+    const auto ligne = [](std::string_view libelle, const std::string& duree) {
+        return platform::pad_right(libelle, 35) + "  " + duree;
     };
-    return {ligne("  Durée jour Lev/coucher (Hagra)", jour_hagra),
-            ligne("  Durée nuit Coucher/lev (Hagra)", 24.0 - jour_hagra),
-            ligne("  Durée jour Aube/nuit(Mag. Abr)", jour_maguen_abraham),
-            ligne("  Durée nuit Nuit/aube(Mag. Abr)", 24.0 - jour_maguen_abraham)};
+    const bool maguen_abraham = jour_maguen_abraham.has_value();
+    const double jour_ma = jour_maguen_abraham.value_or(0.0);
+    return {ligne("  Durée jour Lev/coucher (Hagra)", texte_duree(jour_hagra)),
+            ligne("  Durée nuit Coucher/lev (Hagra)", texte_duree(24.0 - jour_hagra)),
+            ligne("  Durée jour Aube/nuit(Mag. Abr)", maguen_abraham ? texte_duree(jour_ma) : "--"),
+            ligne("  Durée nuit Nuit/aube(Mag. Abr)",
+                  maguen_abraham ? texte_duree(24.0 - jour_ma) : "--")};
 }
 
 } // namespace orvane::shell

@@ -8,6 +8,7 @@
 // 06:00:00 of the day, at 22:00 02:24:00 of the night.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,7 +57,9 @@ struct HeureSaison {
 
 /// The four lines of the lengths of day and night: the labels filled to 35
 /// characters, two blanks and the length. `jour_hagra` is sunset − sunrise,
-/// `jour_maguen_abraham` night − dawn, in hours.
-[[nodiscard]] std::vector<std::string> lignes_durees(double jour_hagra, double jour_maguen_abraham);
+/// `jour_maguen_abraham` night − dawn, in hours; without a dawn or a night
+/// its two lines read "--".
+[[nodiscard]] std::vector<std::string> lignes_durees(double jour_hagra,
+                                                     std::optional<double> jour_maguen_abraham);
 
 } // namespace orvane::shell
