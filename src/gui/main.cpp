@@ -1,3 +1,4 @@
+#include "gui/common/safe_application.h"
 #include "gui/shell/main_window.h"
 #include "platform/clock.h"
 #include "platform/file_error.h"
@@ -11,7 +12,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    orvane::gui::ApplicationOrvane app(argc, argv);
     QApplication::setApplicationName("Orvane");
     QApplication::setApplicationDisplayName("Orvane");
 
