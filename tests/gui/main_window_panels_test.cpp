@@ -41,7 +41,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "qt_test_application.h"
+#include "paris_program_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -58,26 +58,11 @@ using Lignes = std::vector<std::string>;
 constexpr const char* accueil_maguen =
     "PARIS (75)\tFrance\t48°52'N\t02°20'E\t1\tMaguen Abraham (pavé)\t1\tlieu.cal\t";
 
-class PanneauxDeLaFenetre : public test_support::TestAvecQt
+class PanneauxDeLaFenetre : public test_support::RepertoireDeParis
 {
 protected:
-    platform::test_support::TemporaryDirectory dir;
-    platform::FixedClock* horloge = nullptr;
-    std::unique_ptr<shell::AppContext> ctx;
     std::unique_ptr<TFMainForm> f;
     Lignes informations;
-
-    void SetUp() override
-    {
-        for (const char* nom : {"lieu.cal", "h_France.txt", "H_europe.txt", "h_Israël.txt"}) {
-            fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "data" / nom, dir / nom);
-        }
-        // Friday 21 June 2024, 15:10:20 in Paris (15 Sivan 5784).
-        auto h = std::make_unique<platform::FixedClock>(platform::LocalDate{2024, 6, 21},
-                                                        platform::LocalTime{15, 10, 20, 0});
-        horloge = h.get();
-        ctx = std::make_unique<shell::AppContext>(std::move(h), dir.path());
-    }
 
     /// The window created, not shown yet.
     TFMainForm& cree()

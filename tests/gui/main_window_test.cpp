@@ -22,7 +22,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "qt_test_application.h"
+#include "paris_program_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -36,29 +36,14 @@ namespace
 namespace fs = std::filesystem;
 using Lignes = std::vector<std::string>;
 
-class FenetrePrincipale : public test_support::TestAvecQt
+class FenetrePrincipale : public test_support::RepertoireDeParis
 {
 protected:
-    platform::test_support::TemporaryDirectory dir;
-    platform::FixedClock* horloge = nullptr;
-    std::unique_ptr<shell::AppContext> ctx;
     std::unique_ptr<TFMainForm> f;
     Lignes erreurs;
     Lignes informations;
     std::vector<TexteAImprimer> imprimes;
     std::vector<fs::path> enregistres;
-
-    void SetUp() override
-    {
-        for (const char* nom : {"lieu.cal", "h_France.txt", "H_europe.txt", "h_Israël.txt"}) {
-            fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "data" / nom, dir / nom);
-        }
-        // Friday 21 June 2024, 15:10:20 in Paris (15 Sivan 5784).
-        auto h = std::make_unique<platform::FixedClock>(platform::LocalDate{2024, 6, 21},
-                                                        platform::LocalTime{15, 10, 20, 0});
-        horloge = h.get();
-        ctx = std::make_unique<shell::AppContext>(std::move(h), dir.path());
-    }
 
     TFMainForm& ouvre()
     {
