@@ -1,3 +1,4 @@
+#include "gui/common/french_qt.h"
 #include "gui/common/safe_application.h"
 #include "gui/shell/main_window.h"
 #include "platform/clock.h"
@@ -14,7 +15,10 @@ int main(int argc, char** argv)
 {
     orvane::gui::ApplicationOrvane app(argc, argv);
     QApplication::setApplicationName("Orvane");
-    QApplication::setApplicationDisplayName("Orvane");
+    // No display name: Qt would append it to every caption, and the main
+    // caption already begins with the program's name.
+    QApplication::setDesktopFileName("orvane");
+    orvane::gui::installe_traductions_qt(app);
 
     // The program directory receives the delivered files it lacks; a user's
     // own files are never replaced.

@@ -213,7 +213,7 @@ TEST_F(RangeesDeBoutons, LieuxChaqueBoutonSonAction)
         Lignes questions;
         TFNLieux f(*ctx);
         f.set_dialogues(
-            [&questions](const std::string& m) {
+            [&questions](const std::string& m, Reponses) {
                 questions.push_back(m);
                 return true;
             },

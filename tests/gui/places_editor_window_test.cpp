@@ -32,6 +32,7 @@ protected:
                            "Jérusalem\t\tIsraël\t31°46'N\t35°13'E\t+2\tcapitale"};
     std::unique_ptr<shell::AppContext> ctx;
     std::vector<std::string> questions;
+    std::vector<Reponses> boutons; // the buttons of each question
     std::vector<std::string> erreurs;
     std::vector<std::string> avertissements;
     bool reponse = true;
@@ -46,8 +47,9 @@ protected:
     {
         auto f = std::make_unique<TFNLieux>(*ctx);
         f->set_dialogues(
-            [this](const std::string& m) {
+            [this](const std::string& m, Reponses r) {
                 questions.push_back(m);
+                boutons.push_back(r);
                 return reponse;
             },
             [this](const std::string& m) { erreurs.push_back(m); },
@@ -93,6 +95,7 @@ TEST_F(FenetreLieux, AjouteUneVille)
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[1],
               "Le fichier des Lieux a été modifié\r\rVoulez vous sauvegarder les modifications");
+    EXPECT_EQ(boutons[1], Reponses::oui_annuler);
     Lignes attendu = depart;
     attendu.push_back("Tarascon\t\tFrance\t43°48'N\t04°40'E\t+1");
     EXPECT_EQ(fichier(), attendu); // the rows read are written back unchanged
@@ -120,6 +123,7 @@ TEST_F(FenetreLieux, SupprimeUneVille)
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], "Vous allez supprimer la localité\rAnvers de Belgique\rdu fichier "
                             "lieux.cal\r\rEtes-vous sûr ?");
+    EXPECT_EQ(boutons[0], Reponses::oui_non); // a deletion is answered Yes or No
     EXPECT_EQ(g->rowCount(), 3);
     reponse = true;
     f->findChild<QPushButton*>("Button3")->click();

@@ -3,6 +3,7 @@
 #include "gui/shell/main_window.h"
 
 #include "engine/date_texts.h"
+#include "gui/common/question.h"
 #include "gui/shell/day_page_view.h"
 #include "gui/shell/main_form/dates/anniversaries_panel.h"
 #include "gui/shell/main_form/dates/bar_mitsva_panel.h"
@@ -43,18 +44,14 @@ QString qs(const std::string& texte)
     return QString::fromStdString(texte);
 }
 
-QMessageBox::StandardButton question(QWidget* parent, const std::string& texte)
-{
-    return QMessageBox::question(parent, QStringLiteral("Confirmation"), qs(texte),
-                                 QMessageBox::Yes | QMessageBox::Cancel);
-}
-
 } // namespace
 
 DialoguesPrincipaux DialoguesPrincipaux::de_qt(QWidget* parent)
 {
     DialoguesPrincipaux d;
-    d.confirme = [parent](const std::string& m) { return question(parent, m) == QMessageBox::Yes; };
+    d.confirme = [parent](const std::string& m) {
+        return repond_oui(parent, QStringLiteral("Confirmation"), m, Reponses::oui_annuler);
+    };
     d.erreur = [parent](const std::string& m) {
         QMessageBox::critical(parent, QStringLiteral("Erreur"), qs(m));
     };

@@ -44,10 +44,8 @@ TFNLieux::TFNLieux(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt
     setObjectName("FNLieux");
     setWindowTitle("Saisie de nouveaux Lieux");
     set_dialogues(
-        [this](const std::string& m) {
-            return QMessageBox::question(this, windowTitle(), texte_boite(m),
-                                         QMessageBox::Yes | QMessageBox::Cancel) ==
-                   QMessageBox::Yes;
+        [this](const std::string& m, Reponses reponses) {
+            return repond_oui(this, windowTitle(), m, reponses);
         },
         [this](const std::string& m) {
             QMessageBox::critical(this, windowTitle(), texte_boite(m));
@@ -63,7 +61,7 @@ TFNLieux::TFNLieux(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt
     FormActivate();
 }
 
-void TFNLieux::set_dialogues(platform::Confirmation question, Message erreur, Message avertissement)
+void TFNLieux::set_dialogues(Question question, Message erreur, Message avertissement)
 {
     question_ = std::move(question);
     erreur_ = std::move(erreur);
@@ -173,7 +171,8 @@ void TFNLieux::Button1Click()
 
 void TFNLieux::Button2Click()
 {
-    if (editeur_.modifie() && question_(std::string(places::message_lieux_modifies))) {
+    if (editeur_.modifie() &&
+        question_(std::string(places::message_lieux_modifies), Reponses::oui_annuler)) {
         ecrit_fichier();
     }
 }
@@ -185,7 +184,7 @@ void TFNLieux::Button3Click()
         return;
     }
     const places::Place& lieu = editeur_.rangees()[static_cast<std::size_t>(r)].lieu;
-    if (!question_(places::message_suppression(lieu.ville, lieu.pays))) {
+    if (!question_(places::message_suppression(lieu.ville, lieu.pays), Reponses::oui_non)) {
         return;
     }
     editeur_.supprime(static_cast<std::size_t>(r));

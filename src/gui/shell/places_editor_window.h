@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/program_options.h"
+#include "gui/common/question.h"
 #include "places/places_editor.h"
 
 #include <QWidget>
@@ -29,11 +30,13 @@ class TFNLieux : public QWidget
 public:
     /// Error and warning boxes with an OK button.
     using Message = std::function<void(const std::string& texte)>;
+    /// A question with its buttons; true for Yes.
+    using Question = std::function<bool(const std::string& texte, Reponses reponses)>;
 
     explicit TFNLieux(shell::AppContext& ctx, QWidget* parent = nullptr);
 
     /// Replaces the modal questions and messages (tests answer them).
-    void set_dialogues(platform::Confirmation question, Message erreur, Message avertissement);
+    void set_dialogues(Question question, Message erreur, Message avertissement);
 
     /// Reads the places file in use into the grid.
     void FormActivate();
@@ -55,7 +58,7 @@ private:
 
     shell::AppContext& ctx_;
     places::EditeurLieux editeur_;
-    platform::Confirmation question_;
+    Question question_;
     Message erreur_;
     Message avertissement_;
     bool remplissage_ = false;

@@ -1,0 +1,74 @@
+// Qt's own dialogs speak French, and each question carries the buttons it
+// names, captioned in French.
+#include "gui/common/french_qt.h"
+#include "gui/common/question.h"
+#include "qt_test_application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace orvane::gui
+{
+namespace
+{
+
+class DialoguesFrancais : public test_support::TestAvecQt
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        TestAvecQt::SetUpTestSuite();
+        traduit = installe_traductions_qt(*QApplication::instance());
+    }
+    static inline bool traduit = false;
+
+    /// The captions of the buttons of the question box, in their order on
+    /// screen, after answering it with `reponse`.
+    static QStringList boutons_de(Reponses reponses, QMessageBox::StandardButton reponse,
+                                  QMessageBox::StandardButton* obtenu)
+    {
+        QStringList captions;
+        QTimer::singleShot(0, [&] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(boite, nullptr);
+            for (QAbstractButton* b : boite->buttons()) {
+                captions.push_back(b->text());
+            }
+            captions.sort();
+            boite->button(reponse)->click();
+        });
+        *obtenu = pose_question(nullptr, QStringLiteral("Titre"), "Ligne 1\rLigne 2", reponses);
+        return captions;
+    }
+};
+
+TEST_F(DialoguesFrancais, LesTraductionsDeQtSontChargees)
+{
+    ASSERT_TRUE(traduit) << "Debian's qt6-translations-l10n is needed";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Voir dans :");
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), "File &name:");
+    EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), "Print");
+    EXPECT_EQ(QLocale().language(), QLocale::French);
+}
+
+TEST_F(DialoguesFrancais, ChaqueQuestionASesBoutons)
+{
+    QMessageBox::StandardButton obtenu{};
+    EXPECT_EQ(boutons_de(Reponses::oui_non, QMessageBox::No, &obtenu),
+              (QStringList{"&Non", "&Oui"}));
+    EXPECT_EQ(obtenu, QMessageBox::No);
+    EXPECT_FALSE(obtenu == QMessageBox::Yes);
+    EXPECT_EQ(boutons_de(Reponses::oui_annuler, QMessageBox::Yes, &obtenu),
+              (QStringList{"&Annuler", "&Oui"}));
+    EXPECT_EQ(obtenu, QMessageBox::Yes);
+    EXPECT_EQ(boutons_de(Reponses::oui_non_annuler, QMessageBox::Cancel, &obtenu),
+              (QStringList{"&Annuler", "&Non", "&Oui"}));
+    EXPECT_EQ(obtenu, QMessageBox::Cancel);
+}
+
+} // namespace
+} // namespace orvane::gui
