@@ -84,6 +84,78 @@ TEST_F(CalculDuJour, ParisLe21Juin2024)
     EXPECT_EQ(j.texte_chabbat.substr(j.texte_chabbat.find("Ent")), "Ent: 21.40  Sor: 23.05");
 }
 
+/// The time part of a line: "21:25", "après 21:25".
+std::string heure_de(const JourCalcule& j, std::string_view jeton)
+{
+    const LigneHoraire* l = trouve(j, jeton);
+    return l == nullptr ? std::string("(pas de ligne)") : l->heure;
+}
+
+// A Saturday that is the eve of a festival: the Sabbath ends, and the
+// festival's candles are lit after that end, never before sunset during the
+// Sabbath. The same on the first evening of a Diaspora second day.
+TEST_F(CalculDuJour, ChabbatQuiMeneAUneFete)
+{
+    struct Cas {
+        engine::DateCivile date;
+        bool diaspora;
+        const char* quoi;
+        bool sortie_chabbat; // the Sabbath exit line stands
+    };
+    const Cas cas[] = {
+        {{2025, 4, 12}, true, "samedi veille de Pessa'h", true},
+        {{2025, 4, 12}, false, "samedi veille de Pessa'h en Israël", true},
+        {{2029, 5, 19}, true, "samedi veille de Chavouot", true},
+        {{2025, 4, 13}, true, "premier jour de Pessa'h, veille du second", false},
+        {{2025, 10, 7}, true, "premier jour de Soukot, veille du second", false},
+    };
+    for (const Cas& c : cas) {
+        const JourCalcule j = calcule(c.date, paris, c.diaspora);
+        ASSERT_TRUE(j.a_des_horaires()) << c.quoi;
+        const LigneHoraire* entree = trouve(j, "entree_chabbat");
+        ASSERT_NE(entree, nullptr) << c.quoi;
+        EXPECT_EQ(entree->legende, "Entrée de Yom Tov ") << c.quoi;
+        const std::string sortie = heure_de(j, "heureSOR");
+        if (c.sortie_chabbat) {
+            ASSERT_NE(trouve(j, "heureSOR"), nullptr) << c.quoi;
+            EXPECT_EQ(trouve(j, "heureSOR")->legende, "Sortie de Chabbat ") << c.quoi;
+        } else {
+            EXPECT_EQ(trouve(j, "heureSOR"), nullptr) << c.quoi; // the festival goes on
+        }
+        // The entry reads "après" the exit time of the day, at its instant.
+        const zmanim::TexteHoraire* t = j.horaires.jour.creneau("heureSOR");
+        ASSERT_NE(t, nullptr);
+        const std::string fin =
+            std::string(t->heures.size() < 2 ? "0" : "") + t->heures + ":" + t->minutes;
+        EXPECT_EQ(entree->heure, "après " + fin) << c.quoi;
+        EXPECT_EQ(entree->texte, "Entrée de Yom Tov           après " + fin) << c.quoi;
+        EXPECT_EQ(*entree->secondes,
+                  *secondes_du_creneau(j.horaires.jour, "heureSOR", j.horaires.correction_ete));
+        if (c.sortie_chabbat) {
+            EXPECT_EQ(sortie, fin) << c.quoi;
+        }
+    }
+    // 12 April 2025 in Paris: the Sabbath ends at 21:28 (Beth Din).
+    EXPECT_EQ(heure_de(calcule({2025, 4, 12}), "entree_chabbat"), "après 21:28");
+}
+
+// A festival that is not preceded by a day of rest begins before sunset; the
+// last day of a festival has its exit.
+TEST_F(CalculDuJour, VeilleEtFinDeFeteOrdinaires)
+{
+    const JourCalcule veille = calcule({2026, 4, 1}); // Wednesday, eve of Pessa'h
+    ASSERT_NE(trouve(veille, "entree_chabbat"), nullptr);
+    EXPECT_EQ(heure_de(veille, "entree_chabbat").find("après"), std::string::npos);
+    EXPECT_EQ(trouve(veille, "heureSOR"), nullptr);
+    const JourCalcule second = calcule({2026, 4, 3}); // second day (Friday): the Sabbath follows
+    EXPECT_EQ(trouve(second, "entree_chabbat")->legende, "Entrée de Chabbat ");
+    EXPECT_EQ(heure_de(second, "entree_chabbat").find("après"), std::string::npos);
+    const JourCalcule israel = calcule({2025, 4, 13}, paris, false); // one day in Israel
+    EXPECT_EQ(trouve(israel, "entree_chabbat"), nullptr);
+    ASSERT_NE(trouve(israel, "heureSOR"), nullptr);
+    EXPECT_EQ(trouve(israel, "heureSOR")->legende, "Sortie de Yom Tov ");
+}
+
 // The next day the exit line stands and the entry line does not.
 TEST_F(CalculDuJour, ParisLeChabbat22Juin2024)
 {
@@ -188,8 +260,11 @@ TEST(NatureDuJour, GenresDesJours)
 // day, the Sabbath entry on the second.
 TEST(NatureDuJour, RochHachanaAvantChabbat)
 {
+    // The second day of Roch Hachana begins after the first one ends.
     const NatureJour premier = nature_du_jour({5785, 1, 1}, 5, true);
-    EXPECT_FALSE(premier.entree);
+    EXPECT_TRUE(premier.entree);
+    EXPECT_TRUE(premier.entree_apres_sortie);
+    EXPECT_FALSE(premier.entree_chabbat);
     EXPECT_FALSE(premier.sortie);
     const NatureJour second = nature_du_jour({5785, 1, 2}, 6, true);
     EXPECT_TRUE(second.entree);

@@ -112,10 +112,13 @@ NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine, bool
     } else if (n.genre != GenreJour::ordinaire) {
         n.nom_special = nom_nettoye(l.nom_jour);
     }
-    n.entree_chabbat = demain_samedi;
-    n.entree = demain_samedi || (demain_chome && !chome);
     const bool repos = samedi || chome;
-    n.sortie = repos && !demain_samedi && !demain_chome;
+    n.entree_chabbat = demain_samedi;
+    n.entree = demain_samedi || demain_chome;
+    n.entree_apres_sortie = repos && demain_chome && !demain_samedi;
+    // The Sabbath ends even when a festival follows it; a festival day
+    // followed by another has no exit.
+    n.sortie = repos && !demain_samedi && (!demain_chome || samedi);
     n.sortie_chabbat = n.sortie && samedi;
     return n;
 }

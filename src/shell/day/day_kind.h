@@ -32,6 +32,10 @@ struct NatureJour {
     /// one).
     bool sortie = false;
     bool sortie_chabbat = false; // it is the Sabbath that ends
+    /// The festival that begins this evening follows a day of rest (a
+    /// Sabbath before a festival, the first of two festival days): its
+    /// candles are lit from the end of this day, after the exit time.
+    bool entree_apres_sortie = false;
 };
 
 /// True when the Hebrew date is a day of rest of the year list ("F"): the

@@ -68,9 +68,12 @@ std::vector<LigneHoraire> lignes_horaires(const zmanim::DayTimes& jour, double c
         LigneHoraire l;
         l.legende = *legende;
         l.jeton = std::string(m.jeton);
-        if (const zmanim::TexteHoraire* t = jour.creneau(m.jeton); t && t->definie()) {
-            l.heure = platform::pad_left(platform::trim(t->heures), 2, '0') + ":" + t->minutes;
-            l.secondes = secondes_du_creneau(jour, m.jeton, correction);
+        const bool apres = m.jeton == jeton_entree && nature.entree_apres_sortie;
+        const std::string_view creneau = apres ? jeton_sortie : m.jeton;
+        if (const zmanim::TexteHoraire* t = jour.creneau(creneau); t && t->definie()) {
+            l.heure = std::string(apres ? "après " : "") +
+                      platform::pad_left(platform::trim(t->heures), 2, '0') + ":" + t->minutes;
+            l.secondes = secondes_du_creneau(jour, creneau, correction);
         }
         l.texte = platform::pad_right(l.legende, largeur_legende_horaire) +
                   (l.heure.empty() ? std::string("--:--") : l.heure);
