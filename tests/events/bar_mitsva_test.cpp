@@ -1,4 +1,6 @@
 #include "engine/calendar_engine.h"
+#include "engine/month_grid_steps.h"
+#include "events/festivals/names.h"
 #include "events/readings/bar_mitsva.h"
 #include "events/readings/sabbath_names.h"
 
@@ -65,15 +67,47 @@ TEST(ParachaBarMitsva, JourDeFeteEtHolHamoed)
     EXPECT_EQ(b.texte_chabbat, "Chabbat Bar-Mitsva : Pessa'h") << "padding blanked";
 }
 
-// The reading as the panel writes it: the day mark with its blank, the
-// special Chabbat after the reading.
-TEST(ParachaBarMitsva, HolHamoedEtChabbatSpecial)
+// The reading as the panel writes it: the day mark with its blank, then the
+// reading as the readings list writes it, its own hyphens kept; nothing is
+// added after it.
+TEST(ParachaBarMitsva, HolHamoedEtLecturesAvecTraits)
 {
     CalendarEngine e;
     e.convertit_hebreu_civil(5771, 8, 19); // 19 Nissan 5784 is a Saturday of Hol Hamoed
     EXPECT_EQ(paracha_bar_mitsva(e, false, true).paracha, "Hol Hamoed Pessa'h");
     e.convertit_hebreu_civil(5600, 1, 3); // Chabbat 6 Tichri 5613, between the two holy days
-    EXPECT_EQ(paracha_bar_mitsva(e, false, true).paracha, "Vayèlekh - Chabbat Chouva");
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).paracha, "Vayèlekh");
+    e.convertit_hebreu_civil(5772, 9, 12); // Chabbat 12 Iyar 5785 (10 May 2025)
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).texte_chabbat,
+              "Chabbat Bar-Mitsva : A'harè-Mot Kedochim");
+    e.convertit_hebreu_civil(5772, 6, 8); // Chabbat Zakhor 8 Adar 5785
+    EXPECT_EQ(paracha_bar_mitsva(e, false, true).paracha, "Tetsavè");
+}
+
+// Every reading of a Bar-Mitsva Sabbath over a whole cycle of years is
+// written as the readings list writes it, and its hyphens are the names'.
+TEST(ParachaBarMitsva, LecturesCommeLaListe)
+{
+    EXPECT_EQ(sans_remplissage_garde_traits("A'harè-Mot**"), "A'harè-Mot  ");
+    EXPECT_EQ(sans_remplissage_garde_traits("Lag Ba'omer-"), "Lag Ba'omer ");
+    EXPECT_EQ(sans_remplissage_garde_traits("---------"), "         ");
+    EXPECT_EQ(sans_remplissage_garde_traits("Roch-Hodech "), "Roch-Hodech ");
+    EXPECT_EQ(sans_remplissage_garde_traits("-a-"), " a ");
+    CalendarEngine e;
+    for (int jour = 1; jour <= 30; jour += 7) {
+        for (int mois = 1; mois <= 13; ++mois) {
+            if (mois == 7 || jour > engine::longueur_mois_hebreu(5772, mois)) {
+                continue;
+            }
+            e.convertit_hebreu_civil(5772, mois, jour);
+            const std::string p = paracha_bar_mitsva(e, false, true).paracha;
+            EXPECT_EQ(p.find("--"), std::string::npos) << p;
+            EXPECT_EQ(p.find('*'), std::string::npos) << p;
+            EXPECT_EQ(p.find(" - "), std::string::npos) << p;
+            EXPECT_NE(p.back(), '-') << p;
+            EXPECT_FALSE(p.empty());
+        }
+    }
 }
 
 TEST(NomsDeChabbat, PagesDuCalendrier)

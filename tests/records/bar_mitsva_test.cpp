@@ -113,8 +113,7 @@ TEST(PanneauBarMitsva, ChabbatSpecial)
 {
     const BarMitsva b = calcule_bar_mitsva({5772, 6, 8}, Sexe::garcon, true);
     EXPECT_EQ(b.chabbat.civile, (DateCivile{2025, 3, 8}));
-    EXPECT_NE(b.paracha.find("Tetsavè"), std::string::npos) << b.paracha;
-    EXPECT_NE(b.paracha.find("Zakhor"), std::string::npos) << b.paracha;
+    EXPECT_EQ(b.paracha, "Tetsavè"); // the reading alone, as the readings list has it
 }
 
 // Born on 29 Adar of a common year with a common target year: the Sabbath

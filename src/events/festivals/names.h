@@ -181,4 +181,9 @@ inline constexpr std::array<std::string_view, 11> libelles_veilles = {
 /// A label as printed: every "*" and "-" of the padding turned into a blank.
 [[nodiscard]] std::string sans_remplissage(std::string_view nom);
 
+/// A label with its padding turned into blanks but its own hyphens kept:
+/// every "*", and every "-" that does not join two letters ("A'harè-Mot",
+/// "Roch-Hodech" stay; "Lag Ba'omer-" and "---------" lose theirs).
+[[nodiscard]] std::string sans_remplissage_garde_traits(std::string_view nom);
+
 } // namespace orvane::events

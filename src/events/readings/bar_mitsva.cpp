@@ -35,17 +35,19 @@ engine::DateHebraique date_bar_mitsva(const engine::DateHebraique& naissance, bo
 
 std::string lecture_du_chabbat(const LibellesDuJour& l)
 {
-    // Words of the day mark, the festival or reading and the second reading,
-    // with the padding of the name tables turned into blanks.
+    // The day mark, the festival or reading and the second reading, as the
+    // readings list writes them: the padding of the name tables turned into
+    // blanks, the names' own hyphens kept; the intermediate days read
+    // "Hol Hamoed".
+    std::string marque = l.nom_jour;
+    if (marque.rfind("Hol-Hamoed", 0) == 0) {
+        marque.replace(0, 10, "Hol Hamoed");
+    }
     std::istringstream mots(
-        sans_remplissage(l.nom_jour + " " + l.nom_fete + " " + l.libelle_paracha));
+        sans_remplissage_garde_traits(marque + " " + l.nom_fete + " " + l.libelle_paracha));
     std::string texte;
     for (std::string mot; mots >> mot;) {
         texte += texte.empty() ? mot : " " + mot;
-    }
-    const std::string special = nom_chabbat_special(l);
-    if (!special.empty() && texte.find(special) == std::string::npos) {
-        texte += " - Chabbat " + special;
     }
     return texte;
 }

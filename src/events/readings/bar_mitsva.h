@@ -46,9 +46,9 @@ struct BarMitsva {
                                                     bool fille);
 
 /// The reading of a Chabbat as the Bar-Mitsva panel writes it: the day mark
-/// ("Hol Hamoed"), the festival or the reading with its second reading, the
-/// "*" and "-" padding blanked, then the special Chabbat after " - Chabbat ":
-/// "Tazria Metsora", "Vayèlekh - Chabbat Chouva".
+/// ("Hol Hamoed", "Chouva"), then the festival or the reading with its
+/// second reading, the padding blanked and the names' hyphens kept:
+/// "Tazria Metsora", "A'harè-Mot Kedochim", "Chouva Vayèlekh".
 [[nodiscard]] std::string lecture_du_chabbat(const LibellesDuJour& l);
 
 /// From the Hebrew birth date held in `e` (annee_hebr, mois_hebr, jour_hebr
