@@ -120,7 +120,7 @@ std::string message_changement_mode(std::string_view actuel, std::string_view no
     return "Le programme était configuré en mode " + std::string(actuel) + ".\r" +
            "Vous avez choisi de le passer en mode " + std::string(nouveau) + "\r" +
            "Cette option sera mémorisée par le programme pour tous les calculs.\r" +
-           "(Vous pourez bien-sûr faire un nouveau choix)";
+           "(Vous pourrez bien-sûr faire un nouveau choix)";
 }
 
 bool change_mode_horaire(const std::filesystem::path& repertoire, ProgramOptions& options,

@@ -136,7 +136,7 @@ TEST_F(ArgumentsCommuns, LesAvisSontLesMemesPourChaqueCommande)
     const Sortie vide = lance({"zmanim", "2024-06-21", "--place", "PARIS (75)", "--opinion", ""});
     EXPECT_EQ(vide.code, 2);
     EXPECT_EQ(vide.err,
-              "Veuillez définir l'avis de référence à partir de la fenètre des horaires.\n");
+              "Veuillez définir l'avis de référence à partir de la fenêtre des horaires.\n");
 }
 
 // A summer-time table mistyped by hand ("2x" for the day of the start of

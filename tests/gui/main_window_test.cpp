@@ -115,7 +115,7 @@ TEST_F(FenetrePrincipale, EtatInitialSurAujourdhui)
     EXPECT_EQ(texte_label("Label8"), "Vendredi  15  Sivan   5784");
     EXPECT_EQ(texte_label("Label9"), "Ville : PARIS (75)   Aujourd'hui  :");
     EXPECT_EQ(texte_label("Label40"), "Beth Din (France)");
-    EXPECT_EQ(texte_label("Label28"), "Peine lune");
+    EXPECT_EQ(texte_label("Label28"), "Pleine lune");
     EXPECT_EQ(texte_label("Label32"), "civile  2023 / 2024 = 5784  hébraïque");
     EXPECT_EQ(texte_label("Label3"), "Ent: 21.40  Sor: 23.05");
     EXPECT_TRUE(visible("LabelAujourdhui"));

@@ -22,6 +22,12 @@ inline void assure_application_qt()
     }
 }
 
+/// A caption without the mark of its keyboard letter ("&Fermer" → "Fermer").
+inline QString sans_lettre(QString legende)
+{
+    return legende.remove('&');
+}
+
 /// Base of the window tests: the application exists before the first test.
 class TestAvecQt : public ::testing::Test
 {

@@ -19,7 +19,7 @@ TEST(Lune, LibelleDeLaPhase)
     EXPECT_EQ(libelle_phase_lune(1), "Lune invisible");
     EXPECT_EQ(libelle_phase_lune(2), "Lune croissante");
     EXPECT_EQ(libelle_phase_lune(14), "Lune croissante");
-    EXPECT_EQ(libelle_phase_lune(15), "Peine lune");
+    EXPECT_EQ(libelle_phase_lune(15), "Pleine lune");
     EXPECT_EQ(libelle_phase_lune(16), "Lune décroissante");
     EXPECT_EQ(libelle_phase_lune(28), "Lune décroissante");
     EXPECT_EQ(libelle_phase_lune(29), "Lune invisible");

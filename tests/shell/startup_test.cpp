@@ -172,7 +172,7 @@ TEST_F(Demarrage, ChangementDeMode)
     EXPECT_EQ(questions.posees[0],
               "Le programme était configuré en mode les heures d'été ou d'hiver.\rVous avez "
               "choisi de le passer en mode les heures d'été toute l'année\rCette option sera "
-              "mémorisée par le programme pour tous les calculs.\r(Vous pourez bien-sûr faire un "
+              "mémorisée par le programme pour tous les calculs.\r(Vous pourrez bien-sûr faire un "
               "nouveau choix)");
     EXPECT_EQ(questions.posees[1], "Confirmation");
     EXPECT_EQ(options.coches, (config::CochesModeHoraire{false, false, true}));

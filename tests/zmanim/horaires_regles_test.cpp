@@ -102,7 +102,7 @@ TEST(EntreesRefusees, LettresDHemisphere)
               "au temps universel)\rautrement les calculs ne sont pas effectués.");
     j = refuse("48°52N", "2°20E", "+1", "");
     EXPECT_EQ(j.message_erreur,
-              "Veuillez définir l'avis de référence à partir de la fenètre des horaires.\r");
+              "Veuillez définir l'avis de référence à partir de la fenêtre des horaires.\r");
     EXPECT_FALSE(refuse("48°52s", "2°20w", "-3").erreur_horaires);
     EXPECT_FALSE(refuse("48°52n", "2°20o", "+1").erreur_horaires);
 }

@@ -9,6 +9,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/glossary_view.h"
 #include "gui/common/linked_years.h"
+#include "gui/common/mnemonics.h"
 #include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
 #include "places/dst.h"
@@ -102,6 +103,7 @@ TFFetes::TFFetes(shell::AppContext& ctx, events::ModeFetes mode, QWidget* parent
     cree_resultats();
     charge_noms();
     resize(1000, 700);
+    donne_mnemoniques(this);
 
     // The years kept from the last run, else this year.
     int annee =

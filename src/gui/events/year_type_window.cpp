@@ -6,6 +6,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/glossary_view.h"
 #include "gui/common/linked_years.h"
+#include "gui/common/mnemonics.h"
 #include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
 #include "platform/file_error.h"
@@ -51,6 +52,7 @@ TFYEARTYP::TFYEARTYP(shell::AppContext& ctx, QWidget* parent)
     static_cast<QGridLayout*>(layout())->addWidget(memo_, 3, 0, 1, 3);
     static_cast<QGridLayout*>(layout())->setRowStretch(3, 1);
     resize(760, 560);
+    donne_mnemoniques(this);
 
     int annee = ctx_.annee_choisie;
     if (annee < 1) {

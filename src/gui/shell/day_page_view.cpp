@@ -16,7 +16,7 @@ PageDuJourVue::PageDuJourVue(QWidget* parent) : QWidget(parent)
     Memo8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* fermer_b = new QPushButton(QStringLiteral("Fermer"), this);
     fermer_b->setObjectName("BoutonFermerPage");
-    auto* enregistrer_b = new QPushButton(QStringLiteral("Enregister"), this);
+    auto* enregistrer_b = new QPushButton(QStringLiteral("Enregistrer"), this);
     enregistrer_b->setObjectName("BoutonEnregistrerPage");
     auto* imprimer_b = new QPushButton(QStringLiteral("Imprimer"), this);
     imprimer_b->setObjectName("BoutonImprimerPageVue");

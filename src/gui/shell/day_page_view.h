@@ -1,6 +1,6 @@
 // The day page shown in front of the main window: the text page in a text
 // area ("Memo8", Courier New 8, vertical scroll bar) with "Fermer",
-// "Enregister" and "Imprimer".
+// "Enregistrer" and "Imprimer".
 #pragma once
 
 #include <QWidget>

@@ -3,6 +3,7 @@
 #include "gui/shell/main_window.h"
 
 #include "engine/date_texts.h"
+#include "gui/common/mnemonics.h"
 #include "gui/common/question.h"
 #include "gui/shell/day_page_view.h"
 #include "gui/shell/main_form/dates/anniversaries_panel.h"
@@ -101,6 +102,8 @@ TFMainForm::TFMainForm(shell::AppContext& ctx, DialoguesPrincipaux dialogues, QW
     titre_fenetre();
     cree_minuteries();
     resize(1366, 740);
+    donne_mnemoniques(menuBar());
+    donne_mnemoniques(this);
 }
 
 TFMainForm::~TFMainForm() = default;
@@ -108,7 +111,8 @@ TFMainForm::~TFMainForm() = default;
 QMenu* TFMainForm::menu(const QString& title)
 {
     for (QMenu* m : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (m->title() == title) {
+        // The letter marks of keyboard access are not part of the name.
+        if (QString(m->title()).remove('&') == QString(title).remove('&')) {
             return m;
         }
     }

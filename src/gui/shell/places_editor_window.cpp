@@ -1,5 +1,6 @@
 #include "gui/shell/places_editor_window.h"
 
+#include "gui/common/mnemonics.h"
 #include "gui/common/named_button.h"
 #include "places/places.h"
 #include "platform/file_error.h"
@@ -58,6 +59,7 @@ TFNLieux::TFNLieux(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt
     layout->addWidget(grille_);
     cree_boutons();
     resize(760, 560);
+    donne_mnemoniques(this);
     FormActivate();
 }
 
@@ -97,7 +99,7 @@ void TFNLieux::cree_boutons()
         bouton_nomme(this, "Button1", QStringLiteral("Ajouter une nouvelle ville"), this,
                      &TFNLieux::Button1Click);
     ajouter->setToolTip(texte_boite(places::aide_nouvelle_ville));
-    QPushButton* enregistrer = bouton_nomme(this, "Button2", QStringLiteral("Enregister la ville"),
+    QPushButton* enregistrer = bouton_nomme(this, "Button2", QStringLiteral("Enregistrer la ville"),
                                             this, &TFNLieux::Button2Click);
     QPushButton* supprimer = bouton_nomme(this, "Button3", QStringLiteral("Supprimer une ville"),
                                           this, &TFNLieux::Button3Click);

@@ -42,7 +42,7 @@ public:
     void FormActivate();
     /// "Ajouter une nouvelle ville".
     void Button1Click();
-    /// "Enregister la ville".
+    /// "Enregistrer la ville".
     void Button2Click();
     /// "Supprimer une ville".
     void Button3Click();

@@ -20,7 +20,7 @@ std::string_view libelle_phase_lune(int jour_hebr) noexcept
         return "Lune croissante";
     }
     if (jour_hebr == 15) {
-        return "Peine lune";
+        return "Pleine lune";
     }
     return "Lune décroissante";
 }

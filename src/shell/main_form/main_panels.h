@@ -14,7 +14,7 @@ namespace orvane::shell
 
 // --- The moon -----------------------------------------------------------------
 
-/// "Lune croissante" below the 15th of the Hebrew month, "Peine lune" on the
+/// "Lune croissante" below the 15th of the Hebrew month, "Pleine lune" on the
 /// 15th, "Lune décroissante" after it, and "Lune invisible" on the 29th, the
 /// 30th and the 1st, when the moon is new.
 [[nodiscard]] std::string_view libelle_phase_lune(int jour_hebr) noexcept;

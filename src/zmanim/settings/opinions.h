@@ -34,7 +34,7 @@ inline constexpr std::string_view avis_selon_choix = "Selon choix des valeurs";
 
 /// The refusal of a computation asked without an opinion.
 inline constexpr std::string_view message_avis_absent =
-    "Veuillez définir l'avis de référence à partir de la fenètre des horaires.\r";
+    "Veuillez définir l'avis de référence à partir de la fenêtre des horaires.\r";
 
 /// The opinions of the zmanim window, in the order of its list.
 inline constexpr std::array<std::string_view, 10> opinions_calcul = {

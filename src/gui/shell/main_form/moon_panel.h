@@ -1,6 +1,6 @@
 // "Phase de la lune" of the main window: the moon of the Hebrew day shown,
 // drawn, with the name of its phase beside it ("Lune croissante" before the
-// 15th, "Peine lune" on it, "Lune invisible" on the 29th, 30th and 1st).
+// 15th, "Pleine lune" on it, "Lune invisible" on the 29th, 30th and 1st).
 #pragma once
 
 #include <QGroupBox>

@@ -18,7 +18,7 @@ namespace
 
 constexpr const char* aide_memo1 =
     "F au début de ligne indiquent les jours de Fêtes (Fériés)\rf au début de ligne indiquent les "
-    "jours de demi-fêtes (semi-fériés).\rCliquer ici pour changer la taille de cette fenètre.";
+    "jours de demi-fêtes (semi-fériés).\rCliquer ici pour changer la taille de cette fenêtre.";
 
 /// Extra height of the small list over its minimum.
 constexpr int hauteur_petite_liste = 60;

@@ -32,11 +32,11 @@ constexpr const char* aide_ok =
     "Si vous changez les coordonnées\rmanuellement, activez ce bouton\rpour les prendre en compte";
 constexpr const char* aide_1300 =
     "Utilise un fichier existant de près de 1300 villes dans le monde.\rCe choix est "
-    "mémorisé.\rRelancer le programme pour prendre un compte tout changement sur cette case.";
+    "mémorisé.\rRelancer le programme pour prendre en compte tout changement sur cette case.";
 constexpr const char* aide_13000 =
     "Utilise un fichier existant de plus de 13000 villes dans le monde.\rCe choix est "
-    "mémorisé.\rRelancer le programme pour prendre un compte tout changement sur cette "
-    "case.\rLe lancement du programme est un peu ralenti lorsque cette case est selctionnée.";
+    "mémorisé.\rRelancer le programme pour prendre en compte tout changement sur cette "
+    "case.\rLe lancement du programme est un peu ralenti lorsque cette case est sélectionnée.";
 
 QString bulle(std::string_view texte)
 {
