@@ -430,8 +430,9 @@ TEST_F(PanneauxDeLaFenetre, LaBoiteDeCorrectionEcriteSansSonSignal)
 }
 
 // The clicks the panels catch themselves: the underlined return text
-// brings today back; a click on the year's list makes it tall, the next one
-// small again, and closing the day page makes it small.
+// brings today back; the first click on the year's list makes it tall at
+// once, over the year's characteristics, the next one small again with no
+// band left empty, and closing the day page makes it small.
 TEST_F(PanneauxDeLaFenetre, ClicsSurLeLienDeRetourEtSurLaListeDeLAnnee)
 {
     ouvre();
@@ -441,19 +442,31 @@ TEST_F(PanneauxDeLaFenetre, ClicsSurLeLienDeRetourEtSurLaListeDeLAnnee)
     EXPECT_EQ(f->panneau().date_civile(), (engine::DateCivile{2024, 6, 21}));
     EXPECT_FALSE(seul<QLabel>("LabelRetour")->isVisibleTo(f.get()));
 
+    QApplication::processEvents();
     auto* liste = seul<QPlainTextEdit>("Memo1");
-    const int petite = liste->minimumHeight() + 60;
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton);
-    EXPECT_EQ(liste->maximumHeight(), QWIDGETSIZE_MAX);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton);
-    EXPECT_EQ(liste->maximumHeight(), petite);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton);
-    EXPECT_EQ(liste->maximumHeight(), QWIDGETSIZE_MAX);
+    auto* caracteristiques = seul<QWidget>("Caracteristiques");
+    auto* panneau = seul<QWidget>("PanneauAnnee");
+    const int petite = liste->height();
+    const int bas = panneau->geometry().bottom();
+    const auto clique = [&] {
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton);
+        QApplication::processEvents();
+    };
+    clique();
+    EXPECT_FALSE(caracteristiques->isVisible());
+    EXPECT_GT(liste->height(), petite);
+    EXPECT_EQ(panneau->geometry().bottom(), bas);
+    clique();
+    EXPECT_TRUE(caracteristiques->isVisible());
+    EXPECT_EQ(liste->height(), petite);
+    EXPECT_EQ(panneau->geometry().bottom(), bas);
+    clique();
+    EXPECT_FALSE(caracteristiques->isVisible());
     seul<QPushButton>("BoutonPageDuJour")->click();
     seul<QPushButton>("BoutonFermerPage")->click();
-    EXPECT_EQ(liste->maximumHeight(), petite);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton);
-    EXPECT_EQ(liste->maximumHeight(), QWIDGETSIZE_MAX);
+    QApplication::processEvents();
+    EXPECT_TRUE(caracteristiques->isVisible());
+    EXPECT_EQ(liste->height(), petite);
 }
 
 // At 1366 × 740 the three columns sit side by side without scrolling and

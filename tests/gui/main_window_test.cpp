@@ -247,6 +247,35 @@ TEST_F(FenetrePrincipale, RetourAutomatiqueApresDixMinutes)
     EXPECT_TRUE(visible("LabelAujourdhui"));
 }
 
+// A refused date writes its message inside the conversion panel: the three
+// columns keep their places and widths.
+TEST_F(FenetrePrincipale, UnMessageNeChangePasLaDisposition)
+{
+    ouvre();
+    QApplication::processEvents();
+    const auto colonnes = [this] {
+        std::vector<QRect> r;
+        for (const char* nom : {"PanneauConversion", "PanneauTextesDuJour", "PanneauLieu",
+                                "Colonne1", "Colonne2", "Colonne3"}) {
+            r.push_back(controle<QWidget>(nom)->geometry());
+        }
+        return r;
+    };
+    const std::vector<QRect> avant = colonnes();
+    boite("SpinEdit5")->setValue(12000);
+    QApplication::processEvents();
+    auto* message = controle<QLabel>("LabelDateIncorrecte");
+    ASSERT_TRUE(message->isVisible());
+    EXPECT_FALSE(message->text().isEmpty());
+    EXPECT_TRUE(message->wordWrap());
+    EXPECT_LE(message->width(), controle<QWidget>("PanneauConversion")->width());
+    const std::vector<QRect> apres = colonnes();
+    for (std::size_t i = 0; i < avant.size(); ++i) {
+        EXPECT_EQ(apres[i].x(), avant[i].x()) << i;
+        EXPECT_EQ(apres[i].width(), avant[i].width()) << i;
+    }
+}
+
 // The return controls bring today back at once.
 TEST_F(FenetrePrincipale, RetourParLeBouton)
 {
@@ -258,24 +287,33 @@ TEST_F(FenetrePrincipale, RetourParLeBouton)
     EXPECT_EQ(texte_label("Label9"), "Ville : PARIS (75)   Aujourd'hui  :");
 }
 
-// At a full hour the panel returns to today and the day is computed again:
-// at 10:00:00, not at 10:00:01.
+// At a full hour (10:00:00, not 10:00:01) a panel that shows today is
+// computed again; a date the user changed a minute before stays, until ten
+// minutes without a change bring today back.
 TEST_F(FenetrePrincipale, HeurePleine)
 {
     ouvre();
+    horloge->set_time({9, 0, 0, 0});
+    f->Timer1Timer();
+    civile_attendue(2024, 6, 21);
+    EXPECT_TRUE(memo("Memo2").contains("Lever du soleil : Nets      05:47"));
     date_civile(2024, 12, 20);
     const QString hiver = memo("Memo2");
     horloge->set_time({9, 59, 59, 0});
     f->Timer1Timer();
-    horloge->set_time({10, 0, 1, 0});
+    horloge->set_time({10, 0, 0, 0});
     f->Timer1Timer();
     civile_attendue(2024, 12, 20);
     EXPECT_EQ(memo("Memo2"), hiver);
-    horloge->set_time({10, 0, 0, 0});
-    f->Timer1Timer();
+    for (int minute = 1; minute <= 10; ++minute) {
+        f->Timer2Timer();
+    }
     civile_attendue(2024, 6, 21);
     EXPECT_NE(memo("Memo2"), hiver);
     EXPECT_TRUE(memo("Memo2").contains("Lever du soleil : Nets      05:47"));
+    horloge->set_time({11, 0, 0, 0});
+    f->Timer1Timer();
+    civile_attendue(2024, 6, 21);
 }
 
 // A new day at midnight: today's lines follow the clock.
@@ -348,12 +386,25 @@ TEST_F(FenetrePrincipale, IsraelEtDiaspora)
 TEST_F(FenetrePrincipale, ChoixDuPaysPuisDeLaVille)
 {
     ouvre();
+    // Friday 21:41 in Paris: the Sabbath has begun, its panel and the
+    // countdown stand beside the list.
+    horloge->set_time({21, 41, 0, 0});
+    f->Timer1Timer();
+    ASSERT_TRUE(visible("PanneauChabbat"));
+    ASSERT_TRUE(texte_label("Label9").contains("PARIS (75)"));
     emit controle<QComboBox>("ComboBox1")->textActivated("Israël");
+    f->Timer1Timer();
     EXPECT_FALSE(ctx->options.diaspora);
     EXPECT_TRUE(memo("Memo2").contains("   Choisissez une ville en Israël"));
     EXPECT_EQ(texte_edit("Edit1"), "");
+    // Nothing of the former city stays beside the request.
+    EXPECT_FALSE(visible("PanneauChabbat"));
+    EXPECT_FALSE(visible("Memo9"));
+    EXPECT_FALSE(memo("memo5").contains("★"));
+    EXPECT_FALSE(texte_label("Label9").contains("PARIS"));
     ASSERT_GT(controle<QComboBox>("ComboBox2")->count(), 0);
     emit controle<QComboBox>("ComboBox2")->textActivated("Jérusalem");
+    EXPECT_TRUE(texte_label("Label9").contains("Jérusalem")) << texte_label("Label9").toStdString();
     EXPECT_FALSE(texte_edit("Edit1").isEmpty());
     EXPECT_TRUE(memo("Memo2").contains("Entrée de Chabbat"));
     EXPECT_EQ(platform::read_lines(dir / "lieu_acc.cal").front().rfind("Jérusalem\tIsraël\t", 0),

@@ -7,6 +7,7 @@
 #include "gui/shell/main_form/dates/month_grids.h"
 #include "gui/shell/main_form/dates/return_line.h"
 #include "gui/shell/main_form/day/place_panel.h"
+#include "gui/shell/main_form/day/year_characteristics_panel.h"
 #include "gui/shell/main_form/day_page_buttons.h"
 #include "gui/shell/main_form/top_band.h"
 #include "gui/shell/main_form/year_panel.h"
@@ -33,6 +34,9 @@ void TFMainForm::connecte_dates()
             &TFMainForm::anniversaires_suivants);
     connect(bar_mitsva_, &PanneauBarMitsva::choix_change, this, &TFMainForm::choix_bar_mitsva);
     connect(annee_, &PanneauAnnee::annee_choisie, this, &TFMainForm::SpinEdit1Change);
+    // The tall list takes the room of the year's characteristics above it.
+    connect(annee_, &PanneauAnnee::agrandie, caracteristiques_,
+            [this](bool grande) { caracteristiques_->setVisible(!grande); });
 }
 
 void TFMainForm::connecte_lieu()

@@ -50,6 +50,7 @@ void TFMainForm::affiche_jour()
     textes_->montre(shell::textes_du_jour(j, montre_aujourdhui()), j.textes.textes_hebreux);
     caracteristiques_->montre(j.caracteristiques);
     horaires_->montre_date(j.ligne_date);
+    montre_retour(); // the city of "Ville :" follows the place of the day
     if (!j.avec_ville) {
         cache_horaires("   Choisissez une ville en " + ctx_.lieu_courant.pays);
         return;

@@ -44,7 +44,11 @@ void TFMainForm::ComboBox1Change(const QString& pays_q)
     choisit_diaspora(!places::est_israel(pays), true);
     ctx_.lieu_courant = places::Place{"", pays, "", "", ""};
     lieu_->efface_coordonnees();
+    // The day of the former city goes with it: no times, no countdown, no
+    // marker until a city of the new country is chosen.
+    page_.jour = {};
     cache_horaires("   Choisissez une ville en " + pays);
+    montre_retour();
 }
 
 void TFMainForm::ComboBox2Change(const QString& ville_q)

@@ -121,6 +121,8 @@ QMenu* TFMainForm::menu(const QString& title)
 
 QWidget* TFMainForm::cree_panneaux()
 {
+    // Below 33 parts of this width the window scrolls instead of squeezing.
+    constexpr int largeur_par_part = 36;
     auto* colonne1 = new QVBoxLayout;
     colonne1->addWidget(conversion_ = new BoitesConversion(panneau_));
     colonne1->addWidget(retour_ = new LigneRetour);
@@ -135,10 +137,19 @@ QWidget* TFMainForm::cree_panneaux()
     colonne3->addWidget(lieu_ = new PanneauLieu);
     colonne3->addWidget(horaires_ = new PanneauHoraires, 1);
 
+    // The columns share the width 10 : 11 : 12 whatever they show, so that
+    // no text, short or long, moves the others.
     auto* colonnes = new QHBoxLayout;
-    colonnes->addLayout(colonne1, 10);
-    colonnes->addLayout(colonne2, 11);
-    colonnes->addLayout(colonne3, 12);
+    int numero = 0;
+    for (auto [colonne, part] : {std::pair{colonne1, 10}, {colonne2, 11}, {colonne3, 12}}) {
+        auto* cadre = new QWidget;
+        cadre->setObjectName(QStringLiteral("Colonne%1").arg(++numero));
+        cadre->setLayout(colonne);
+        colonne->setContentsMargins(0, 0, 0, 0);
+        cadre->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        cadre->setMinimumWidth(part * largeur_par_part);
+        colonnes->addWidget(cadre, part);
+    }
     auto* contenu = new QWidget;
     contenu->setObjectName("PanneauxPrincipaux");
     auto* layout = new QVBoxLayout(contenu);
@@ -257,7 +268,11 @@ void TFMainForm::Timer1Timer()
     if (shell::heure_pleine(t)) {
         applique_dates_du_jour();
         titre_fenetre();
-        revient_aujourdhui();
+        // A date the user changed less than ten minutes ago stays (the
+        // ten-minute count brings it back); one that followed today moves on.
+        if (!Timer2->isActive()) {
+            revient_aujourdhui();
+        }
         lieu_->montre_etiquette_horaire();
     }
     lieu_->boutons_correction();

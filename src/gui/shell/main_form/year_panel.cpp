@@ -20,9 +20,6 @@ constexpr const char* aide_memo1 =
     "F au début de ligne indiquent les jours de Fêtes (Fériés)\rf au début de ligne indiquent les "
     "jours de demi-fêtes (semi-fériés).\rCliquer ici pour changer la taille de cette fenêtre.";
 
-/// Extra height of the small list over its minimum.
-constexpr int hauteur_petite_liste = 60;
-
 } // namespace
 
 PanneauAnnee::PanneauAnnee(QWidget* parent)
@@ -78,8 +75,10 @@ void PanneauAnnee::montre(int annee, const std::vector<std::string>& jours_impor
 
 void PanneauAnnee::reduit_liste()
 {
-    liste_grande_ = false;
-    Memo1->setMaximumHeight(Memo1->minimumHeight() + hauteur_petite_liste);
+    if (liste_grande_) {
+        liste_grande_ = false;
+        emit agrandie(false);
+    }
 }
 
 QFont PanneauAnnee::police_liste() const
@@ -90,8 +89,7 @@ QFont PanneauAnnee::police_liste() const
 void PanneauAnnee::Memo1Click()
 {
     liste_grande_ = !liste_grande_;
-    Memo1->setMaximumHeight(liste_grande_ ? QWIDGETSIZE_MAX
-                                          : Memo1->minimumHeight() + hauteur_petite_liste);
+    emit agrandie(liste_grande_);
 }
 
 bool PanneauAnnee::eventFilter(QObject* objet, QEvent* event)

@@ -1,7 +1,7 @@
 // "Jours importants de l'année": a Hebrew year, its two civil years
 // ("civile  2023 / 2024 = 5784  hébraïque") and its festivals and fasts, "F"
 // before a day of rest and "f" before a half-festival. A click on the list
-// makes it tall or small again.
+// makes it tall (it then takes the room of the panel above it) or small again.
 #pragma once
 
 #include <QGroupBox>
@@ -40,6 +40,8 @@ public:
 signals:
     /// A Hebrew year was typed or stepped into the box.
     void annee_choisie(int annee);
+    /// The list became tall (true) or small again (false).
+    void agrandie(bool grande);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override;

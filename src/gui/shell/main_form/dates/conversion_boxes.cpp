@@ -80,6 +80,9 @@ void BoitesConversion::cree_textes()
     message_date_ = new QLabel(this);
     message_date_->setObjectName("LabelDateIncorrecte");
     message_date_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    // A long message wraps inside the panel instead of widening the column.
+    message_date_->setWordWrap(true);
+    message_date_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     message_date_->hide();
 }
 

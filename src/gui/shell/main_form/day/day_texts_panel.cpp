@@ -21,6 +21,7 @@ QString qs(std::string_view texte)
 
 PanneauTextesDuJour::PanneauTextesDuJour(QWidget* parent) : QWidget(parent)
 {
+    setObjectName("PanneauTextesDuJour");
     cree_titres();
     cree_textes();
     for (QLabel* l : {Label9, Label13, Label20}) {
