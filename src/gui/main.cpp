@@ -1,3 +1,4 @@
+#include "gui/common/app_icon.h"
 #include "gui/common/french_qt.h"
 #include "gui/common/safe_application.h"
 #include "gui/shell/main_window.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     // No display name: Qt would append it to every caption, and the main
     // caption already begins with the program's name.
     QApplication::setDesktopFileName("orvane");
+    QApplication::setWindowIcon(orvane::gui::icone_du_programme());
     orvane::gui::installe_traductions_qt(app);
 
     // The program directory receives the delivered files it lacks; a user's

@@ -16,6 +16,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -409,6 +412,55 @@ TEST_F(FenetrePrincipale, ChoixDuPaysPuisDeLaVille)
     EXPECT_TRUE(memo("Memo2").contains("Entrée de Chabbat"));
     EXPECT_EQ(platform::read_lines(dir / "lieu_acc.cal").front().rfind("Jérusalem\tIsraël\t", 0),
               0u);
+}
+
+// "Systeme solaire / Explications": the three delivered documents, each in
+// the help window; the program's title opens the guide.
+TEST_F(FenetrePrincipale, DocumentsDeLAide)
+{
+    fs::copy(fs::path(ORVANE_SOURCE_DIR) / "data" / "Aide", dir / "Aide");
+    ouvre();
+    QMenu* menu = nullptr;
+    for (QAction* a : f->menuBar()->actions()) {
+        if (test_support::sans_lettre(a->text()) == "Systeme solaire / Explications") {
+            menu = a->menu();
+        }
+    }
+    ASSERT_NE(menu, nullptr);
+    QStringList entrees;
+    for (QAction* a : menu->actions()) {
+        entrees.push_back(test_support::sans_lettre(a->text()));
+    }
+    EXPECT_EQ(entrees, (QStringList{"Autres règles du calendrier",
+                                    "Explications sur les bases de données", "Lisez moi"}));
+    const auto aide = [this] { return f->findChild<QWidget*>("FenetreAide"); };
+    for (QAction* a : menu->actions()) {
+        a->trigger();
+        ASSERT_NE(aide(), nullptr);
+        EXPECT_EQ(aide()->windowTitle(), test_support::sans_lettre(a->text()));
+        EXPECT_TRUE(aide()
+                        ->findChild<QPlainTextEdit*>("MemoAide")
+                        ->toPlainText()
+                        .startsWith(test_support::sans_lettre(a->text()) + "\n"));
+    }
+    // One help window at a time; "Imprimer" prints the document.
+    EXPECT_EQ(f->findChildren<QWidget*>("FenetreAide").size(), 1);
+    aide()->findChild<QPushButton*>("BoutonImprimerAide")->click();
+    ASSERT_EQ(imprimes.size(), 1u);
+    EXPECT_EQ(imprimes[0].lignes.front(), "Lisez moi");
+    QMetaObject::invokeMethod(controle<QObject>("LabelTitre"), [this] {
+        QMouseEvent clic(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(controle<QObject>("LabelTitre"), &clic);
+    });
+    ASSERT_NE(aide(), nullptr);
+    EXPECT_EQ(aide()->windowTitle(), "Lisez moi");
+    // A document taken away: its file is named, nothing opens.
+    fs::remove(dir / "Aide" / "autres_regles.txt");
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(aide(), nullptr);
+    ASSERT_FALSE(erreurs.empty());
+    EXPECT_NE(erreurs.back().find("autres_regles.txt"), std::string::npos) << erreurs.back();
 }
 
 TEST_F(FenetrePrincipale, CorrectionHeureEteALaMain)

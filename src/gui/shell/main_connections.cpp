@@ -12,6 +12,7 @@
 #include "gui/shell/main_form/top_band.h"
 #include "gui/shell/main_form/year_panel.h"
 #include "gui/shell/main_window.h"
+#include "shell/main_form/help_documents.h"
 
 namespace orvane::gui
 {
@@ -34,6 +35,9 @@ void TFMainForm::connecte_dates()
             &TFMainForm::anniversaires_suivants);
     connect(bar_mitsva_, &PanneauBarMitsva::choix_change, this, &TFMainForm::choix_bar_mitsva);
     connect(annee_, &PanneauAnnee::annee_choisie, this, &TFMainForm::SpinEdit1Change);
+    // Without a network the program's title opens its own guide.
+    connect(bandeau_, &BandeauPrincipal::titre_clique, this,
+            [this] { montre_document(shell::document_lisez_moi); });
     // The tall list takes the room of the year's characteristics above it.
     connect(annee_, &PanneauAnnee::agrandie, caracteristiques_,
             [this](bool grande) { caracteristiques_->setVisible(!grande); });

@@ -3,11 +3,13 @@
 // come are not shown.
 #include "gui/events/events_menu.h"
 #include "gui/shell/desktop_opener.h"
+#include "gui/shell/help_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/places_editor_window.h"
 #include "places/dst.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
+#include "shell/main_form/help_documents.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,6 +47,7 @@ void TFMainForm::cree_menus()
     cree_menu_fichier();
     cree_menu_horaires();
     ajoute_menus_evenements(*this, ctx_);
+    cree_menu_explications();
     cree_menu_aide();
 }
 
@@ -85,6 +88,34 @@ void TFMainForm::cree_menu_horaires()
     QAction* lieux = menu("Horaires")->addAction("Lieux géographiques (Ajouter ou supprimer)");
     lieux->setObjectName("Lieux1");
     connect(lieux, &QAction::triggered, this, &TFMainForm::Lieux1Click);
+}
+
+void TFMainForm::cree_menu_explications()
+{
+    QMenu* explications = menu(QStringLiteral("Systeme solaire / Explications"));
+    int numero = 0;
+    for (const shell::DocumentAide& d : shell::documents_aide) {
+        QAction* a = explications->addAction(
+            QString::fromUtf8(d.titre.data(), static_cast<qsizetype>(d.titre.size())));
+        a->setObjectName(QStringLiteral("Explication%1").arg(++numero));
+        connect(a, &QAction::triggered, this, [this, &d] { montre_document(d); });
+    }
+}
+
+void TFMainForm::montre_document(const shell::DocumentAide& document)
+{
+    libere_fenetres();
+    try {
+        const std::vector<std::string> lignes =
+            shell::lignes_du_document(ctx_.repertoire, document);
+        auto* fenetre = new FenetreAide(
+            QString::fromUtf8(document.titre.data(), static_cast<qsizetype>(document.titre.size())),
+            lignes, dialogues_.imprime, this);
+        fenetre->setAttribute(Qt::WA_DeleteOnClose);
+        fenetre->show();
+    } catch (const platform::FileError& e) {
+        montre_erreur_fichier(e);
+    }
 }
 
 void TFMainForm::cree_menu_aide()

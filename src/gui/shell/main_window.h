@@ -35,7 +35,8 @@ class QTimer;
 namespace orvane::shell
 {
 struct AppContext;
-}
+struct DocumentAide;
+} // namespace orvane::shell
 
 namespace orvane::gui
 {
@@ -148,7 +149,10 @@ private:
     void cree_menu_fichier();
     void cree_menu_modes(QMenu* fichier);
     void cree_menu_horaires();
+    void cree_menu_explications();
     void cree_menu_aide();
+    /// A delivered document in the help window.
+    void montre_document(const shell::DocumentAide& document);
     void MenuDiasporaClick();
     void MenuIsraelClick();
     void AvecChangementClick();

@@ -6,6 +6,7 @@
 #include "gui/shell/main_form/moon_panel.h"
 #include "shell/main_form/clock_line.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,18 @@ void BandeauPrincipal::cree_titre()
     grand.setBold(true);
     titre_->setFont(grand);
     titre_->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    titre_->setCursor(Qt::PointingHandCursor);
+    titre_->setToolTip(QStringLiteral("Lisez moi : le guide du programme"));
+    titre_->installEventFilter(this);
+}
+
+bool BandeauPrincipal::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == titre_ && event->type() == QEvent::MouseButtonRelease) {
+        emit titre_clique();
+        return true;
+    }
+    return QWidget::eventFilter(objet, event);
 }
 
 void BandeauPrincipal::cree_dates()

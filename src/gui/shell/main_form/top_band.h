@@ -40,6 +40,15 @@ public:
     [[nodiscard]] std::string ligne_horloge() const;
 
     [[nodiscard]] PanneauLune* lune() const { return lune_; }
+
+signals:
+    /// The program's name was clicked.
+    void titre_clique();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+public:
     [[nodiscard]] BoutonsPageDuJour* boutons_page() const { return boutons_page_; }
 
 private:
