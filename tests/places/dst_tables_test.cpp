@@ -1,17 +1,27 @@
 // The delivered summer-time tables against the system's time-zone database:
-// for every country of the places files, every day of 2000 to 2040 gets the
-// correction that the clocks of its main zone really have, or no table line
-// for a year that two lines cannot describe.
+// for every country key of the places files, every day of 2000 to 2040 gets
+// the correction that the clocks of its zone really have, or no table line
+// for a year that two lines cannot describe; and every city of the places
+// files, read as the program reads it, has the clocks of its own zone but in
+// the years listed as beyond two lines.
+#include "places/angle.h"
 #include "places/dst.h"
+#include "places/places.h"
 
+#include "platform/text.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <map>
+#include <optional>
+#include <set>
 #include <sstream>
+#include <tuple>
 
 namespace orvane::places
 {
@@ -26,21 +36,30 @@ struct ZonePays {
     double decalage = 0; // standard offset of the places, hours
 };
 
-std::vector<ZonePays> zones_des_pays()
+/// The tab-separated fields of each line of a file of tools/dst, its
+/// comment lines left out.
+std::vector<std::vector<std::string>> lignes_tsv(const std::string& fichier)
 {
-    std::vector<ZonePays> zones;
-    for (const std::string& ligne : platform::read_lines(source / "tools" / "dst" / "zones.tsv")) {
+    std::vector<std::vector<std::string>> lignes;
+    for (const std::string& ligne : platform::read_lines(source / "tools" / "dst" / fichier)) {
         if (ligne.empty() || ligne[0] == '#') {
             continue;
         }
-        std::istringstream champs(ligne);
-        ZonePays z;
-        std::string decalage;
-        std::getline(champs, z.pays, '\t');
-        std::getline(champs, z.zone, '\t');
-        std::getline(champs, decalage, '\t');
-        z.decalage = std::stod(decalage);
-        zones.push_back(z);
+        std::vector<std::string> champs;
+        std::istringstream flux(ligne);
+        for (std::string champ; std::getline(flux, champ, '\t');) {
+            champs.push_back(champ);
+        }
+        lignes.push_back(champs);
+    }
+    return lignes;
+}
+
+std::vector<ZonePays> zones_des_pays()
+{
+    std::vector<ZonePays> zones;
+    for (const auto& champs : lignes_tsv("zones.tsv")) {
+        zones.push_back(ZonePays{champs.at(0), champs.at(1), std::stod(champs.at(2))});
     }
     return zones;
 }
@@ -50,9 +69,13 @@ std::vector<ZonePays> zones_des_pays()
 class HorlogeDeZone
 {
 public:
+    // The zone's compiled file as the generators read it (tests/data/zoneinfo),
+    // not the system's, whose rules change with each release of the database.
     explicit HorlogeDeZone(const std::string& zone)
     {
-        ::setenv("TZ", (":" + zone).c_str(), 1);
+        const std::string fichier = std::string(ORVANE_TEST_DATA_DIR) + "/zoneinfo/" + zone;
+        EXPECT_TRUE(std::filesystem::is_regular_file(fichier)) << fichier;
+        ::setenv("TZ", (":" + fichier).c_str(), 1);
         ::tzset();
     }
     ~HorlogeDeZone()
@@ -137,6 +160,157 @@ TEST(TablesLivrees, ChaqueJourDe2000A2040SelonLaBaseDesFuseaux)
         tables += une_ligne ? 1 : 0;
     }
     EXPECT_GT(tables, 60); // countries with summer time somewhere in 2000-2040
+}
+
+/// A year in which the clocks of a zone differ from what the program gives
+/// the cities of a country key: key, zone, year.
+using AnneeFausse = std::tuple<std::string, std::string, int>;
+
+/// The places of the two files, as the program reads them, that share a
+/// country key, a zone and an offset (so the same clocks every day).
+struct GroupeDeLieux {
+    std::string pays;
+    std::string zone;
+    std::string decalage;
+    std::vector<std::string> villes;
+};
+
+std::vector<GroupeDeLieux> lieux_livres_par_zone()
+{
+    std::map<std::pair<std::string, std::string>, std::string> zones;
+    for (const auto& champs : lignes_tsv("city_zones.tsv")) {
+        // The city as the program reads it: its first 30 characters.
+        zones[{platform::left(champs.at(0), longueur_champ_lieu), champs.at(1)}] = champs.at(2);
+    }
+    std::map<std::tuple<std::string, std::string, std::string>, GroupeDeLieux> groupes;
+    std::set<std::pair<std::string, std::string>> vus;
+    for (std::string_view fichier : {fichier_lieux_court, fichier_lieux_long}) {
+        for (const Place& p : lit_fichier_lieux(source / "data", fichier).lieux) {
+            const auto zone = zones.find({p.ville, p.pays});
+            EXPECT_NE(zone, zones.end()) << p.ville << " (" << p.pays << ") has no time zone";
+            if (zone == zones.end()) {
+                continue;
+            }
+            vus.insert(zone->first);
+            GroupeDeLieux& g = groupes[{p.pays, zone->second, p.decalage}];
+            g.pays = p.pays;
+            g.zone = zone->second;
+            g.decalage = p.decalage;
+            g.villes.push_back(p.ville);
+        }
+    }
+    EXPECT_EQ(vus.size(), zones.size()) << "city_zones.tsv names cities of neither file";
+    std::vector<GroupeDeLieux> liste;
+    for (auto& [cle, g] : groupes) {
+        liste.push_back(std::move(g));
+    }
+    return liste;
+}
+
+/// The first day of the year on which standard offset plus the program's
+/// correction is not the zone's offset at noon (the clock is the group's).
+std::optional<std::string> premier_jour_faux(const GroupeDeLieux& g, const TablesEte& tables,
+                                             int annee, double standard)
+{
+    const DstYear changements = tables.annee(g.pays, annee, config::mode_avec_changement);
+    for (int mois = 1; mois <= 12; ++mois) {
+        for (int jour = 1; jour <= jours_du_mois(annee, mois); ++jour) {
+            const double programme =
+                standard + correction_pour_le_jour(changements, config::mode_avec_changement, jour,
+                                                   mois, std::nullopt);
+            const double horloges = HorlogeDeZone::decalage_a_midi(annee, mois, jour, standard);
+            if (programme != horloges) {
+                std::ostringstream texte;
+                texte << jour << "/" << mois << ": " << programme << " h, clocks " << horloges
+                      << " h";
+                return texte.str();
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+/// The years of 2000 to 2040 in which the places of the group have not the
+/// clocks of their zone, each with its first wrong day.
+std::map<AnneeFausse, std::string> annees_fausses(const GroupeDeLieux& g, const TablesEte& tables)
+{
+    const double standard = lit_angle(g.decalage, UniteAngle::degres);
+    HorlogeDeZone horloge(g.zone);
+    std::map<AnneeFausse, std::string> fausses;
+    for (int annee = 2000; annee <= 2040; ++annee) {
+        if (std::optional<std::string> jour = premier_jour_faux(g, tables, annee, standard)) {
+            fausses.emplace(AnneeFausse{g.pays, g.zone, annee}, std::move(*jour));
+        }
+    }
+    return fausses;
+}
+
+// Every city of lieu.cal and lieu_all.cal, through the readers of the
+// program: its offset plus the correction of the table its country key
+// selects (through H_europe.txt) is the offset of its own zone on every day
+// of 2000 to 2040, except in the years of inexpressible.tsv, and each of
+// those is a year where it is not.
+TEST(TablesLivrees, ChaqueVilleALHeureDeSaZone)
+{
+    std::set<AnneeFausse> listees;
+    for (const auto& champs : lignes_tsv("inexpressible.tsv")) {
+        listees.insert({champs.at(0), champs.at(1), std::stoi(champs.at(2))});
+    }
+    const TablesEte tables(source / "data");
+    const std::vector<GroupeDeLieux> groupes = lieux_livres_par_zone();
+    ASSERT_GT(groupes.size(), 300u);
+    std::set<AnneeFausse> trouvees;
+    for (const GroupeDeLieux& g : groupes) {
+        for (const auto& [annee, jour] : annees_fausses(g, tables)) {
+            trouvees.insert(annee);
+            EXPECT_TRUE(listees.count(annee))
+                << g.villes.front() << " (" << g.pays << ", " << g.zone << ", " << g.villes.size()
+                << " villes) " << std::get<2>(annee) << " " << jour;
+        }
+    }
+    for (const AnneeFausse& a : listees) {
+        EXPECT_TRUE(trouvees.count(a)) << "listed but right: " << std::get<0>(a) << " ("
+                                       << std::get<1>(a) << ") " << std::get<2>(a);
+    }
+}
+
+// Cities whose clocks are not those of their country's main zone.
+TEST(TablesLivrees, VillesHorsDuFuseauDeLeurPays)
+{
+    const ListesLieux lieux = lit_fichier_lieux(source / "data", fichier_lieux_court);
+    const TablesEte tables(source / "data");
+    struct Cas {
+        const char* ville;
+        const char* decalage;
+        int mois; // of 15 January or 15 July 2025
+        double correction;
+    };
+    const Cas cas[] = {
+        {"Sydney", "+10", 1, 1},       {"Perth", "+8", 1, 0},       {"Brisbane", "+10", 1, 0},
+        {"Gold Coast", "+10", 1, 0},   {"Adelaide", "+9.5", 1, 1},  {"New York (NY)", "-5", 7, 1},
+        {"Phoenix (AZ)", "-7", 7, 0},  {"Tucson (AZ)", "-7", 7, 0}, {"Honolulu (HI)", "-10", 7, 0},
+        {"Chicago (IL)", "-6", 7, 1},  {"Regina", "-6", 7, 0},      {"Saskatoon", "-6", 7, 0},
+        {"Montréal", "-5", 7, 1},      {"Tijuana", "-8", 7, 1},     {"Mexicali", "-8", 7, 1},
+        {"Ciudad Juárez", "-7", 7, 1}, {"Mexico", "-6", 7, 0},      {"PARIS (75)", "+1", 7, 1},
+        {"Jérusalem", "+2", 7, 1},
+    };
+    for (const Cas& c : cas) {
+        const std::optional<Place> p = choix_ville(lieux, c.ville);
+        ASSERT_TRUE(p) << c.ville;
+        EXPECT_EQ(p->decalage, c.decalage) << c.ville;
+        EXPECT_EQ(tables.correction(p->pays, config::mode_avec_changement, {2025, c.mois, 15},
+                                    std::nullopt),
+                  c.correction)
+            << c.ville << " (" << p->pays << ") 15/" << c.mois << "/2025";
+    }
+    // The region keys are countries of their own in the lists, beside their country.
+    EXPECT_EQ(choix_ville(lieux, "Perth")->pays, "Australie (Occidentale)");
+    EXPECT_EQ(choix_ville(lieux, "Phoenix (AZ)")->pays, "États-Unis (Arizona)");
+    EXPECT_EQ(choix_ville(lieux, "Tijuana")->pays, "Mexique (Basse-Californie)");
+    EXPECT_EQ(choix_ville(lieux, "Chicago (IL)")->pays, "États-Unis");
+    const auto australie = std::find(lieux.pays.begin(), lieux.pays.end(), "Australie");
+    ASSERT_NE(australie, lieux.pays.end());
+    EXPECT_EQ(*std::next(australie), "Australie (Méridionale)");
 }
 
 TEST(TablesLivrees, ExemplesConnus)

@@ -17,12 +17,17 @@ data/h_<country>.txt is written for each country with at least one line;
 data/H_europe.txt lists the countries whose table is France's for every
 year from 1996 (when the European Union's end of summer time moved to the
 last Sunday of October) to 2100; their own table is then not written.
+The "countries" are the keys of the country field of the places files:
+real countries, and regions whose clocks do not follow their country's
+main zone ("Australie (Queensland)"); the places generator chooses them
+and uses the functions below to see what the program will read.
 
 Files in Windows-1252 with CR LF. Usage: gen_dst.py [--root REPO]
 """
 
 import argparse
 import datetime
+import functools
 import pathlib
 import zoneinfo
 
@@ -40,6 +45,7 @@ def read_zones(path):
     return zones
 
 
+@functools.lru_cache(maxsize=None)
 def corrections(zone, standard, year):
     """Correction in hours of every day of the year, at noon of standard time."""
     tz = zoneinfo.ZoneInfo(zone)
@@ -48,7 +54,7 @@ def corrections(zone, standard, year):
     while (day + datetime.timedelta(hours=standard)).year == year:
         result.append(day.astimezone(tz).utcoffset().total_seconds() / 3600 - standard)
         day += datetime.timedelta(days=1)
-    return result
+    return tuple(result)
 
 
 def year_lines(zone, standard, year):
@@ -71,6 +77,33 @@ def year_lines(zone, standard, year):
     return lines
 
 
+def why_not_two_lines(zone, standard, year):
+    """Why two lines cannot describe the year's corrections, in a few words;
+    None when they can."""
+    c = corrections(zone, standard, year)
+    others = sorted({x for x in c if x not in (0, 1)})
+    if others:
+        offsets = ", ".join(offset_text(standard + x) for x in others)
+        days = sum(1 for x in c if x not in (0, 1))
+        return (f"clocks at {offsets} on {days} days, neither the standard offset "
+                f"{offset_text(standard)} nor an hour more")
+    if all(x == 1 for x in c):
+        return "summer time all the year"
+    periods = sum(1 for i in range(len(c)) if c[i] == 1 and c[i - 1] == 0)
+    return None if periods <= 1 else f"{periods} summer periods"
+
+
+def offset_text(hours):
+    """"+5.75", "-3", "0": an offset the way the places files write it."""
+    hundredths = round(abs(hours) * 100)
+    if hundredths == 0:
+        return "0"
+    text = ("-" if hours < 0 else "+") + str(hundredths // 100)
+    if hundredths % 100:
+        text += "." + f"{hundredths % 100:02d}".rstrip("0")
+    return text
+
+
 def table(zone, standard):
     lines, refused = {}, []
     for year in range(FIRST_YEAR, LAST_YEAR + 1):
@@ -80,6 +113,66 @@ def table(zone, standard):
         elif y:
             lines[year] = y
     return lines, refused
+
+
+class Tables:
+    """The tables of the keys of zones.tsv as the program will find them:
+    tables[key] the lines of each year, europe the keys that H_europe.txt
+    sends to France's table, refused[key] the years without lines because
+    two lines cannot describe them."""
+
+    def __init__(self, zones):
+        self.tables, self.refused = {}, {}
+        for key, zone, standard in zones:
+            lines, refused = table(zone, standard)
+            if lines:
+                self.tables[key] = lines
+            if refused:
+                self.refused[key] = (zone, refused)
+        france = self.tables.get("France", {})
+
+        def european(lines):
+            return all(lines.get(y) == france.get(y) for y in range(EUROPEAN_RULES_FROM, LAST_YEAR + 1))
+
+        self.europe = sorted(k for k, lines in self.tables.items() if k != "France" and european(lines))
+
+    def read_by_program(self, key):
+        """The lines of each year that the program reads for a country key:
+        France's for a key of H_europe.txt, none for a key without table."""
+        return self.tables.get("France" if key in self.europe else key, {})
+
+    def files(self):
+        """{key: lines} of the h_<key>.txt files to write."""
+        return {k: [l for y in sorted(lines) for l in lines[y]]
+                for k, lines in self.tables.items() if k not in self.europe}
+
+
+def days_of_year(year):
+    first = datetime.date(year, 1, 1)
+    return [first + datetime.timedelta(days=i) for i in range((datetime.date(year + 1, 1, 1) - first).days)]
+
+
+def program_corrections(lines, year):
+    """The correction the program applies on every day of the year, read
+    from the text of a table's lines as the program reads them: the start
+    line (last field 1) and the end line (last field 0) of the year, summer
+    from the start day included to the end day excluded, over the new year
+    when the start comes after the end; 0 every day without the two lines."""
+    start = end = None
+    for line in lines.get(year, []):
+        _, month, day, _, _, value = line.split("\t")
+        if value == "1" and start is None:
+            start = int(month) * 100 + int(day)
+        elif value == "0" and end is None:
+            end = int(month) * 100 + int(day)
+    if start is None or end is None:
+        return tuple(0 for _ in days_of_year(year))
+    result = []
+    for d in days_of_year(year):
+        date = d.month * 100 + d.day
+        summer = start <= date < end if start <= end else (date >= start or date < end)
+        result.append(1 if summer else 0)
+    return tuple(result)
 
 
 def write_cp1252(path, lines):
@@ -94,24 +187,14 @@ def main():
     data = root / "data"
     for old in data.glob("h_*.txt"):
         old.unlink()
-    tables = {}
-    for country, zone, standard in read_zones(root / "tools" / "dst" / "zones.tsv"):
-        lines, refused = table(zone, standard)
-        if lines:
-            tables[country] = lines
-        if refused:
-            print(f"{country} ({zone}): years without a table line: {refused}")
-
-    def european(lines):
-        france = tables["France"]
-        return all(lines.get(y) == france.get(y) for y in range(EUROPEAN_RULES_FROM, LAST_YEAR + 1))
-
-    europe = sorted(c for c, lines in tables.items() if c != "France" and european(lines))
-    for country, lines in tables.items():
-        if country not in europe:
-            write_cp1252(data / f"h_{country}.txt", [l for y in sorted(lines) for l in lines[y]])
-    write_cp1252(data / "H_europe.txt", europe)
-    print(f"{len(tables) - len(europe)} tables, {len(europe)} countries with the European rules")
+    tables = Tables(read_zones(root / "tools" / "dst" / "zones.tsv"))
+    for key, (zone, refused) in tables.refused.items():
+        print(f"{key} ({zone}): years without a table line: {refused}")
+    files = tables.files()
+    for key, lines in files.items():
+        write_cp1252(data / f"h_{key}.txt", lines)
+    write_cp1252(data / "H_europe.txt", tables.europe)
+    print(f"{len(files)} tables, {len(tables.europe)} countries with the European rules")
 
 
 if __name__ == "__main__":
