@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -100,6 +101,58 @@ TEST_F(FenetreLieux, AjouteUneVille)
     Lignes attendu = depart;
     attendu.push_back("Tarascon\t\tFrance\t43°48'N\t04°40'E\t+1");
     EXPECT_EQ(fichier(), attendu); // the rows read are written back unchanged
+}
+
+// After "Ajouter une nouvelle ville" the typing goes into the new city's
+// name; after saving, the grid shows what the file holds.
+TEST_F(FenetreLieux, SaisieDansLaNouvelleLigneEtGrilleRelue)
+{
+    auto f = ouvre();
+    f->show();
+    QApplication::setActiveWindow(f.get());
+    auto* g = f->findChild<QTableWidget*>("StringGrid1");
+    f->findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(g->currentRow(), 3);
+    EXPECT_EQ(g->currentColumn(), 0);
+    QWidget* saisie = QApplication::focusWidget();
+    ASSERT_NE(saisie, nullptr);
+    EXPECT_TRUE(g->isAncestorOf(saisie)); // the cell's editor, not the button
+    EXPECT_NE(qobject_cast<QLineEdit*>(saisie), nullptr);
+    saisit(g, 3, {"lunel", "france", "43°40'N", "04°08'E", "+1"});
+    f->findChild<QPushButton*>("Button2")->click();
+    ASSERT_TRUE(erreurs.empty()) << erreurs.front();
+    EXPECT_EQ(fichier().back(), "Lunel\t\tFrance\t43°40'N\t04°08'E\t+1");
+    EXPECT_EQ(g->item(3, 0)->text(), "Lunel");
+    EXPECT_EQ(g->item(3, 1)->text(), "France");
+}
+
+// The search box keeps the rows whose city or country holds the text,
+// without regard to case or accents.
+TEST_F(FenetreLieux, Recherche)
+{
+    auto f = ouvre();
+    auto* g = f->findChild<QTableWidget*>("StringGrid1");
+    auto* recherche = f->findChild<QLineEdit*>("RechercheLieu");
+    ASSERT_NE(recherche, nullptr);
+    const auto visibles = [g] {
+        QStringList v;
+        for (int r = 0; r < g->rowCount(); ++r) {
+            if (!g->isRowHidden(r)) {
+                v.push_back(g->item(r, 0)->text());
+            }
+        }
+        return v;
+    };
+    recherche->setText("JERUS");
+    EXPECT_EQ(visibles(), (QStringList{"Jérusalem"}));
+    recherche->setText("belg");
+    EXPECT_EQ(visibles(), (QStringList{"Anvers"}));
+    recherche->setText("nulle part");
+    EXPECT_TRUE(visibles().isEmpty());
+    f->findChild<QPushButton*>("Button1")->click(); // a new row stays in view
+    EXPECT_EQ(visibles(), (QStringList{""}));
+    recherche->clear();
+    EXPECT_EQ(visibles().size(), 4);
 }
 
 TEST_F(FenetreLieux, AnnulerNEcritRien)

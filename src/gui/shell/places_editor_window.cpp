@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -55,7 +56,9 @@ TFNLieux::TFNLieux(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt
             QMessageBox::warning(this, windowTitle(), texte_boite(m));
         });
     auto* layout = new QVBoxLayout(this);
+    cree_recherche();
     cree_grille();
+    layout->addLayout(ligne_recherche_);
     layout->addWidget(grille_);
     cree_boutons();
     resize(760, 560);
@@ -68,6 +71,71 @@ void TFNLieux::set_dialogues(Question question, Message erreur, Message avertiss
     question_ = std::move(question);
     erreur_ = std::move(erreur);
     avertissement_ = std::move(avertissement);
+}
+
+void TFNLieux::cree_recherche()
+{
+    recherche_ = new QLineEdit(this);
+    recherche_->setObjectName("RechercheLieu");
+    recherche_->setPlaceholderText(QStringLiteral("Ville ou pays"));
+    recherche_->setClearButtonEnabled(true);
+    auto* etiquette = new QLabel(QStringLiteral("&Rechercher :"), this);
+    etiquette->setBuddy(recherche_);
+    ligne_recherche_ = new QHBoxLayout;
+    ligne_recherche_->addWidget(etiquette);
+    ligne_recherche_->addWidget(recherche_, 1);
+    connect(recherche_, &QLineEdit::textChanged, this, &TFNLieux::filtre);
+    connect(recherche_, &QLineEdit::returnPressed, this, [this] {
+        for (int r = 0; r < grille_->rowCount(); ++r) {
+            if (!grille_->isRowHidden(r)) {
+                grille_->setCurrentCell(r, 0);
+                grille_->setFocus();
+                return;
+            }
+        }
+    });
+}
+
+namespace
+{
+
+/// A text for searching: lower case, without accents ("Jérusalem" → "jerusalem").
+QString pour_recherche(const QString& texte)
+{
+    QString plat;
+    for (const QChar c : texte.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            plat += c.toLower();
+        }
+    }
+    return plat;
+}
+
+} // namespace
+
+void TFNLieux::filtre()
+{
+    const QString cherche = pour_recherche(recherche_->text().trimmed());
+    for (int r = 0; r < grille_->rowCount(); ++r) {
+        bool trouve = cherche.isEmpty();
+        for (int c = 0; c < 2 && !trouve; ++c) {
+            const QTableWidgetItem* item = grille_->item(r, c);
+            trouve = item != nullptr && pour_recherche(item->text()).contains(cherche);
+        }
+        // A row being filled in stays in view whatever the search.
+        grille_->setRowHidden(r, !trouve && !rangee_vide(r));
+    }
+}
+
+bool TFNLieux::rangee_vide(int rangee) const
+{
+    for (int c = 0; c < 5; ++c) {
+        if (const QTableWidgetItem* item = grille_->item(rangee, c);
+            item != nullptr && !item->text().trimmed().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFNLieux::cree_grille()
@@ -122,6 +190,12 @@ void TFNLieux::cree_boutons()
 
 void TFNLieux::FormActivate()
 {
+    lit_fichier();
+    remplit_grille();
+}
+
+void TFNLieux::lit_fichier()
+{
     try {
         editeur_ = places::EditeurLieux::lit(ctx_.repertoire, ctx_.lieux.fichier_lieux.empty()
                                                                   ? places::fichier_lieux_court
@@ -130,7 +204,6 @@ void TFNLieux::FormActivate()
         erreur_(e.what());
         editeur_ = places::EditeurLieux::illisible(e.what());
     }
-    remplit_grille();
 }
 
 void TFNLieux::remplit_grille()
@@ -145,6 +218,7 @@ void TFNLieux::remplit_grille()
         }
     }
     remplissage_ = false;
+    filtre();
 }
 
 void TFNLieux::StringGrid1SetEditText(int rangee, int colonne)
@@ -169,6 +243,9 @@ void TFNLieux::Button1Click()
     remplissage_ = false;
     grille_->scrollToBottom();
     grille_->setCurrentCell(r, 0);
+    // Typing goes into the new city's name.
+    grille_->setFocus();
+    grille_->editItem(grille_->item(r, 0));
 }
 
 void TFNLieux::Button2Click()
@@ -208,6 +285,11 @@ bool TFNLieux::ecrit_fichier()
         erreur_(e.what());
         return false;
     }
+    // The grid shows the file as written ("France" for a typed "france").
+    const int rangee = grille_->currentRow();
+    lit_fichier();
+    remplit_grille();
+    grille_->setCurrentCell(std::min(rangee, grille_->rowCount() - 1), 0);
     return true;
 }
 

@@ -11,7 +11,9 @@
 #include <functional>
 #include <string>
 
+class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -50,7 +52,14 @@ public:
     bool ecrit_fichier();
 
 private:
+    void cree_recherche();
     void cree_grille();
+    /// Reads the places file in use into the editor (an unreadable file is
+    /// never written back).
+    void lit_fichier();
+    /// Shows only the rows whose city or country holds the searched text.
+    void filtre();
+    [[nodiscard]] bool rangee_vide(int rangee) const;
     void cree_boutons();
     QLabel* cree_aide(const char* nom, const QString& texte, std::string_view aide);
     void remplit_grille();
@@ -63,6 +72,8 @@ private:
     Message avertissement_;
     bool remplissage_ = false;
     QTableWidget* grille_ = nullptr;
+    QLineEdit* recherche_ = nullptr;
+    QHBoxLayout* ligne_recherche_ = nullptr;
 };
 
 } // namespace orvane::gui
