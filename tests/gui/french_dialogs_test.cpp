@@ -2,10 +2,12 @@
 // names, captioned in French.
 #include "gui/common/french_qt.h"
 #include "gui/common/question.h"
+#include "gui/shell/main_window.h"
 #include "qt_test_application.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -68,6 +70,47 @@ TEST_F(DialoguesFrancais, ChaqueQuestionASesBoutons)
     EXPECT_EQ(boutons_de(Reponses::oui_non_annuler, QMessageBox::Cancel, &obtenu),
               (QStringList{"&Annuler", "&Non", "&Oui"}));
     EXPECT_EQ(obtenu, QMessageBox::Cancel);
+}
+
+/// The file dialog that `ouvre` shows: its selected filter, its folder and
+/// its caption, read before it is cancelled.
+struct VueDialogue {
+    QString filtre;
+    QString dossier;
+    QString bouton;
+};
+
+template <class Ouvre>
+VueDialogue regarde_dialogue(Ouvre ouvre)
+{
+    VueDialogue vue;
+    QTimer::singleShot(0, [&vue] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        vue.filtre = d->selectedNameFilter();
+        vue.dossier = d->directory().absolutePath();
+        vue.bouton = d->labelText(QFileDialog::Accept);
+        d->reject();
+    });
+    ouvre();
+    return vue;
+}
+
+// "Ouvrir" shows every file of the program directory at first; the day
+// page's save offers RTF and text with the text filter of "page_.txt"
+// selected; Qt's own captions are French.
+TEST_F(DialoguesFrancais, FiltresDesDialoguesDeFichiers)
+{
+    const DialoguesPrincipaux d = DialoguesPrincipaux::de_qt(nullptr);
+    const VueDialogue ouvrir = regarde_dialogue([&d] { EXPECT_FALSE(d.choix_ouverture()); });
+    EXPECT_EQ(ouvrir.filtre, "Tous les fichiers (*)");
+    EXPECT_EQ(ouvrir.dossier, QDir::currentPath());
+    EXPECT_EQ(ouvrir.bouton, "&Ouvrir");
+    const VueDialogue page = regarde_dialogue([&d] {
+        EXPECT_FALSE(d.choix_enregistrement_page(QDir::temp().filePath("page_.txt").toStdString()));
+    });
+    EXPECT_EQ(page.filtre, "Fichier Texte (*.txt)");
+    EXPECT_EQ(page.bouton, "&Enregistrer");
 }
 
 } // namespace

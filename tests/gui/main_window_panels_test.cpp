@@ -72,6 +72,7 @@ protected:
         d.erreur = [](const std::string& m) { ADD_FAILURE() << m; };
         d.information = [this](const std::string& m) { informations.push_back(m); };
         d.choix_enregistrement = [](const fs::path& p) { return std::optional<fs::path>(p); };
+        d.choix_enregistrement_page = d.choix_enregistrement;
         d.imprime = [](const TexteAImprimer&) { return true; };
         d.choix_ouverture = [] { return std::optional<std::string>(); };
         f = std::make_unique<TFMainForm>(*ctx, std::move(d));

@@ -5,6 +5,7 @@
 #include "gui/events/festivals_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/places_editor_window.h"
+#include "platform/rtf.h"
 #include "platform/temporary_directory.h"
 #include "platform/text_file.h"
 #include "shell/app_context.h"
@@ -47,6 +48,7 @@ protected:
     Lignes informations;
     std::vector<TexteAImprimer> imprimes;
     std::vector<fs::path> enregistres;
+    bool page_en_rtf = false; // the day page's save dialog answers "page_.rtf"
 
     TFMainForm& ouvre()
     {
@@ -57,6 +59,10 @@ protected:
         d.choix_enregistrement = [this](const fs::path& p) -> std::optional<fs::path> {
             enregistres.push_back(p);
             return p;
+        };
+        d.choix_enregistrement_page = [this](const fs::path& p) -> std::optional<fs::path> {
+            enregistres.push_back(page_en_rtf ? fs::path(p).replace_extension(".rtf") : p);
+            return enregistres.back();
         };
         d.imprime = [this](const TexteAImprimer& t) {
             imprimes.push_back(t);
@@ -500,10 +506,36 @@ TEST_F(FenetrePrincipale, PageDuJourEnregistreeEtImprimee)
     EXPECT_EQ(imprimes[0].lignes[1], "Orvane");
     EXPECT_EQ(imprimes[0].lignes[4].rfind("    AUJOURD'HUI", 0), 0u);
     EXPECT_EQ(imprimes[0].police.pointSize(), 8);
+    // The Hebrew heading stands at the right; the title has the bold type
+    // of the window's title, at the print size.
+    EXPECT_EQ(imprimes[0].lignes_a_droite, (std::set<std::size_t>{0}));
+    const QString entete = QString::fromStdString(imprimes[0].lignes[0]);
+    for (const char16_t lettre : {u'\u05D1', u'\u05E1', u'"', u'\u05D3'}) { // bet samekh " dalet
+        EXPECT_TRUE(entete.contains(QChar(lettre))) << entete.toStdString();
+    }
+    ASSERT_EQ(imprimes[0].polices_des_lignes.count(1), 1u);
+    const QFont titre = imprimes[0].polices_des_lignes.at(1);
+    EXPECT_TRUE(titre.bold());
+    EXPECT_EQ(titre.pointSize(), 8);
+    EXPECT_EQ(titre.family(), controle<QLabel>("LabelTitre")->font().family());
     boite("SpinEdit4")->setValue(3);
     controle<QAction>("ImprimerPageAccueil")->trigger();
     ASSERT_EQ(imprimes.size(), 2u);
     EXPECT_EQ(imprimes[1].police.pointSize(), 11);
+    EXPECT_EQ(imprimes[1].polices_des_lignes.at(1).pointSize(), 11);
+    // Printed to a PDF file, the page is written.
+    const fs::path pdf = dir / "page.pdf";
+    ASSERT_TRUE(imprime_en_pdf(QString::fromStdString(pdf.string()), imprimes[1]));
+    EXPECT_GT(fs::file_size(pdf), 1000u);
+    // Saved as RTF, the page is a word processor's document of the same lines.
+    page_en_rtf = true;
+    controle<QPushButton>("BoutonEnregistrerPage")->click();
+    ASSERT_EQ(enregistres.size(), 2u);
+    EXPECT_EQ(enregistres[1].filename(), "page_.rtf");
+    const std::string rtf = platform::read_text(enregistres[1]);
+    EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    EXPECT_NE(rtf.find("    AUJOURD'HUI ----"), std::string::npos);
+    EXPECT_EQ(rtf, platform::document_rtf(f->page_du_jour()));
     controle<QPushButton>("BoutonFermerPage")->click();
     EXPECT_FALSE(f->findChild<QWidget*>("PageDuJour")->isVisible());
 }

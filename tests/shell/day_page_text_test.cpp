@@ -142,5 +142,28 @@ TEST(PageDuJour, PageCompleteEnIsrael)
               p.end());
 }
 
+// The year panel may list another year than the date's: the
+// characteristics keep the heading of the year whose lines they are, the
+// year of the date shown.
+TEST(PageDuJour, CaracteristiquesDeLAnneeDeLaDateMontree)
+{
+    platform::test_support::TemporaryDirectory dir;
+    DemandePageAccueil d;
+    d.jour.date = {2025, 6, 1}; // 5 Sivan 5785
+    d.jour.lieu = {"Jérusalem", "Israël", "31°46'N", "35°13'E", "+2"};
+    d.jour.opinion = "Or Méïr";
+    d.aujourdhui = {2025, 6, 1};
+    PageAccueil page = calcule_page_accueil(DonneesChargees(dir.path()), d);
+    page.annee_panneau = 5784; // the user stepped the year panel back
+    const Lignes p = page_du_jour(contenu_page_du_jour(page, d, "", 12.0));
+    const auto titre = std::find_if(p.begin(), p.end(), [](const std::string& l) {
+        return l.rfind("    CARACTERISTIQUES DE L'ANNEE HEBRAÏQUE ", 0) == 0;
+    });
+    ASSERT_NE(titre, p.end());
+    EXPECT_NE(titre->find("5785"), std::string::npos) << *titre;
+    ASSERT_NE(titre + 1, p.end());
+    EXPECT_EQ(*(titre + 1), page.jour.caracteristiques.texte_type);
+}
+
 } // namespace
 } // namespace orvane::shell

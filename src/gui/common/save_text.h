@@ -22,13 +22,22 @@ using ChoixFichier =
 /// Shows an error message.
 using MessageErreur = std::function<void(const std::string& texte)>;
 
-/// The save dialog of Qt, for files of text.
-[[nodiscard]] ChoixFichier choix_fichier_par_dialogue(QWidget* parent);
+/// The filters of the result windows' save dialogs.
+inline constexpr const char* filtres_texte = "Fichiers texte (*.txt);;Tous les fichiers (*)";
+/// The filters of the saves that also offer a word processor's document.
+inline constexpr const char* filtres_rtf_et_texte =
+    "Fichier RichTextFormat (*.rtf);;Fichier Texte (*.txt)";
+
+/// The save dialog of Qt with `filtres`; the filter of the proposed name's
+/// extension is the one selected.
+[[nodiscard]] ChoixFichier choix_fichier_par_dialogue(QWidget* parent,
+                                                      const char* filtres = filtres_texte);
 
 /// Creates `dossier` (inside `repertoire`, names found without regard to
 /// case) when missing, asks for the file with `nom` proposed there and
-/// writes the lines. Returns the file written, or nothing when cancelled or
-/// failed (the error is shown).
+/// writes the lines: as an RTF document when the chosen name ends in
+/// ".rtf", as text in Windows-1252 otherwise. Returns the file written, or nothing when cancelled
+/// or failed (the error is shown).
 std::optional<std::filesystem::path>
 enregistre_lignes(const std::filesystem::path& repertoire, const std::string& dossier,
                   const std::string& nom, const std::vector<std::string>& lignes,

@@ -15,20 +15,28 @@ bool imprime_texte(QPrinter& printer, const TexteAImprimer& texte)
     if (!peintre.begin(&printer)) {
         return false;
     }
-    peintre.setFont(texte.police);
-    const QFontMetrics mesures(texte.police, &printer);
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int hauteur = mesures.lineSpacing();
-    int y = mesures.ascent();
-    for (const std::string& ligne : texte.lignes) {
-        if (y + mesures.descent() > page.height()) {
+    int haut = 0; // top of the next line on the page
+    for (std::size_t i = 0; i < texte.lignes.size(); ++i) {
+        const auto propre = texte.polices_des_lignes.find(i);
+        const QFont& police =
+            propre == texte.polices_des_lignes.end() ? texte.police : propre->second;
+        peintre.setFont(police);
+        const QFontMetrics mesures(police, &printer);
+        if (haut + mesures.height() > page.height() && haut > 0) {
             printer.newPage();
-            y = mesures.ascent();
+            haut = 0;
         }
-        QString l = QString::fromStdString(ligne);
-        l.replace(QLatin1Char('\t'), QStringLiteral("        "));
-        peintre.drawText(0, y, l);
-        y += hauteur;
+        QString l = QString::fromStdString(texte.lignes[i]);
+        int x = 0;
+        if (texte.lignes_a_droite.contains(i)) {
+            l = l.trimmed();
+            x = page.width() - mesures.horizontalAdvance(l);
+        } else {
+            l.replace(QLatin1Char('\t'), QStringLiteral("        "));
+        }
+        peintre.drawText(x, haut + mesures.ascent(), l);
+        haut += mesures.lineSpacing();
     }
     peintre.end();
     printer.setPageOrientation(QPageLayout::Portrait);

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QPageLayout>
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,11 @@ struct TexteAImprimer {
     std::vector<std::string> lignes;
     QFont police; // the text area's font, at the print size
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    /// Lines printed in a font of their own (a title), by index.
+    std::map<std::size_t, QFont> polices_des_lignes;
+    /// Lines set against the right edge of the page (a heading), by index;
+    /// their leading tabs and blanks are dropped.
+    std::set<std::size_t> lignes_a_droite;
 };
 
 /// Prints the lines on `printer`, a page after another; lines too long for

@@ -36,8 +36,10 @@ FenetreAide::FenetreAide(const QString& titre, const std::vector<std::string>& l
 
 void FenetreAide::imprimer()
 {
-    imprime_(TexteAImprimer{lignes_, police_d_impression(texte_->font(), taille_impression_defaut),
-                            QPageLayout::Portrait});
+    TexteAImprimer t;
+    t.lignes = lignes_;
+    t.police = police_d_impression(texte_->font(), taille_impression_defaut);
+    imprime_(t);
 }
 
 } // namespace orvane::gui

@@ -96,7 +96,7 @@ void TFMainForm::montre_page()
 void TFMainForm::enregistre_page()
 {
     (void)enregistre_lignes(ctx_.repertoire, "PAGEACCUEIL", "page_.txt", page_du_jour(),
-                            dialogues_.choix_enregistrement, dialogues_.erreur);
+                            dialogues_.choix_enregistrement_page, dialogues_.erreur);
 }
 
 void TFMainForm::imprime_page()
@@ -105,8 +105,14 @@ void TFMainForm::imprime_page()
     t.orientation = QPageLayout::Portrait;
     t.police = police_d_impression(annee_->police_liste(),
                                    8 + bandeau_->boutons_page()->taille_impression());
+
+    const int taille = 8 + bandeau_->boutons_page()->taille_impression();
+    // The Hebrew heading at the top right and the title in its own type, as
+    // the window shows them.
     t.lignes.push_back(std::string(11, '\t') + events::lettres_hebraiques_affichees(entete_hebreu));
+    t.lignes_a_droite.insert(0);
     t.lignes.emplace_back("Orvane");
+    t.polices_des_lignes[1] = police_d_impression(bandeau_->police_titre(), taille);
     t.lignes.emplace_back("Version " ORVANE_VERSION);
     t.lignes.emplace_back();
     for (std::string& l : page_du_jour()) {

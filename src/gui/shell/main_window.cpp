@@ -24,6 +24,7 @@
 #include "shell/startup.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -60,13 +61,18 @@ DialoguesPrincipaux DialoguesPrincipaux::de_qt(QWidget* parent)
         QMessageBox::information(parent, QStringLiteral("Information"), qs(m));
     };
     d.choix_enregistrement = choix_fichier_par_dialogue(parent);
+    d.choix_enregistrement_page = choix_fichier_par_dialogue(parent, filtres_rtf_et_texte);
     d.imprime = [parent](const TexteAImprimer& t) { return imprime_avec_dialogue(parent, t); };
     d.choix_ouverture = [parent]() -> std::optional<std::string> {
+        // Every file shows at first: the program's own outputs are text files
+        // and pages as often as RTF documents.
+        QString filtre = QStringLiteral("Tous les fichiers (*)");
         const QString f = QFileDialog::getOpenFileName(
-            parent, QStringLiteral("Ouvrir"), QString(),
+            parent, QStringLiteral("Ouvrir"), QDir::currentPath(),
             QStringLiteral("Fichiers RichEdit (*.rtf);;Fichiers Texte (*.txt);;Documents Word "
                            "(*.doc);;Tous les fichiers (*);;Fichiers graphiques (*.GIF);;Fichiers "
-                           "Graph. TIF (*.TIF)"));
+                           "Graph. TIF (*.TIF)"),
+            &filtre);
         if (f.isEmpty()) {
             return std::nullopt;
         }

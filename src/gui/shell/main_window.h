@@ -60,6 +60,7 @@ struct DialoguesPrincipaux {
     std::function<void(const std::string&)> erreur;              // error, OK
     std::function<void(const std::string&)> information;         // information, OK
     ChoixFichier choix_enregistrement;                           // the save dialog
+    ChoixFichier choix_enregistrement_page;                      // the day page's: RTF or text
     std::function<bool(const TexteAImprimer&)> imprime;          // the print dialog, then printing
     std::function<std::optional<std::string>()> choix_ouverture; // "&Ouvrir"
 

@@ -79,7 +79,9 @@ ContenuPageDuJour contenu_page_du_jour(const PageAccueil& page, const DemandePag
         c.ligne_bar_mitsva = page.bar_mitsva->ligne_date;
         c.ligne_chabbat_bar_mitsva = page.bar_mitsva->ligne_chabbat;
     }
-    c.annee_hebr = page.annee_panneau;
+    // The characteristics are those of the year of the date shown, whatever
+    // year the year panel lists.
+    c.annee_hebr = j.hebraique.annee;
     const events::CaracteristiquesAnnee& k = j.caracteristiques;
     for (const std::string* l :
          {&k.texte_type, &k.texte_longueur, &k.texte_cycle_lunaire, &k.texte_cycle_solaire,

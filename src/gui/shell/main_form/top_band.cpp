@@ -37,6 +37,11 @@ void BandeauPrincipal::cree_titre()
     titre_->installEventFilter(this);
 }
 
+QFont BandeauPrincipal::police_titre() const
+{
+    return titre_->font();
+}
+
 bool BandeauPrincipal::eventFilter(QObject* objet, QEvent* event)
 {
     if (objet == titre_ && event->type() == QEvent::MouseButtonRelease) {

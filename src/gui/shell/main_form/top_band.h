@@ -40,6 +40,8 @@ public:
     [[nodiscard]] std::string ligne_horloge() const;
 
     [[nodiscard]] PanneauLune* lune() const { return lune_; }
+    /// The type of the program's name, for printing the title.
+    [[nodiscard]] QFont police_titre() const;
 
 signals:
     /// The program's name was clicked.
