@@ -97,7 +97,11 @@ protected:
     }
     QSpinBox* boite(const char* nom) { return seul<QSpinBox>(nom); }
     QString memo(const char* nom) { return seul<QPlainTextEdit>(nom)->toPlainText(); }
-    QString texte_label(const char* nom) { return seul<QLabel>(nom)->text(); }
+    /// The text a label shows, its non-breaking spaces read as blanks.
+    QString texte_label(const char* nom)
+    {
+        return seul<QLabel>(nom)->text().replace(QChar(0x00A0), QLatin1Char(' '));
+    }
 };
 
 /// The controls a panel owns, by object name.
@@ -503,6 +507,48 @@ TEST_F(PanneauxDeLaFenetre, LesPanneauxTiennentSansSeChevaucher)
     EXPECT_GT(defilement->verticalScrollBar()->maximum(), 0);
     EXPECT_LE(seul<PanneauLieu>()->width(), largeur_lieu);
     EXPECT_GT(seul<PanneauLieu>()->width(), 0);
+}
+
+// No label of the window is cut: on days with long texts ('Hanouka with
+// Roch 'Hodech and the Sabbath times, a Sabbath before Pessa'h, a refused
+// date) every shown label's text fits its width, on more lines when it
+// wraps, and the label stays inside the window.
+TEST_F(PanneauxDeLaFenetre, AucuneEtiquetteCoupee)
+{
+    ouvre();
+    const auto verifie = [this](const std::string& jour) {
+        QApplication::processEvents();
+        for (QLabel* l : f->findChildren<QLabel*>()) {
+            if (!l->isVisibleTo(f.get()) || l->text().isEmpty() || l->pixmap().isNull() == false ||
+                l->textFormat() == Qt::RichText || l->text().startsWith('<')) {
+                continue;
+            }
+            const QString nom = l->objectName().isEmpty() ? l->text() : l->objectName();
+            const QRect cadre = l->contentsRect();
+            if (l->wordWrap()) {
+                EXPECT_LE(l->heightForWidth(l->width()), l->height() + 1)
+                    << jour << " : " << nom.toStdString();
+            } else {
+                int large = 0;
+                for (const QString& ligne : l->text().split('\n')) {
+                    large = std::max(large, l->fontMetrics().horizontalAdvance(ligne));
+                }
+                EXPECT_LE(large, cadre.width() + 1) << jour << " : " << nom.toStdString() << " « "
+                                                    << l->text().toStdString() << " »";
+            }
+            const QRect dans_la_fenetre(l->mapTo(f.get(), QPoint(0, 0)), l->size());
+            EXPECT_TRUE(f->rect().contains(dans_la_fenetre)) << jour << " : " << nom.toStdString();
+        }
+    };
+    verifie("21/6/2024");
+    for (const auto& [a, m, j] : {std::tuple{2024, 12, 31}, {2026, 12, 10}, {2025, 4, 12}}) {
+        seul<QSpinBox>("SpinEdit5")->setValue(a);
+        seul<QSpinBox>("SpinEdit9")->setValue(m);
+        seul<QSpinBox>("SpinEdit3")->setValue(j);
+        verifie(std::to_string(j) + "/" + std::to_string(m) + "/" + std::to_string(a));
+    }
+    seul<QSpinBox>("SpinEdit5")->setValue(12000);
+    verifie("année 12000");
 }
 
 // Tab goes through the controls in the order of the panels: the band, the

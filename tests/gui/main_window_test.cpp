@@ -86,7 +86,11 @@ protected:
     }
     QSpinBox* boite(const char* nom) { return controle<QSpinBox>(nom); }
     int valeur(const char* nom) { return boite(nom)->value(); }
-    QString texte_label(const char* nom) { return controle<QLabel>(nom)->text(); }
+    /// The text a label shows, its non-breaking spaces read as blanks.
+    QString texte_label(const char* nom)
+    {
+        return controle<QLabel>(nom)->text().replace(QChar(0x00A0), QLatin1Char(' '));
+    }
     QString texte_edit(const char* nom) { return controle<QLineEdit>(nom)->text(); }
     QString memo(const char* nom) { return controle<QPlainTextEdit>(nom)->toPlainText(); }
     bool visible(const char* nom) { return f->findChild<QWidget*>(nom)->isVisibleTo(f.get()); }

@@ -7,8 +7,11 @@ namespace orvane::gui
 
 void sans_elargir(QLabel* l)
 {
-    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QSizePolicy politique(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    politique.setHeightForWidth(true);
+    l->setSizePolicy(politique);
     l->setMinimumWidth(0);
+    l->setWordWrap(true);
 }
 
 } // namespace orvane::gui

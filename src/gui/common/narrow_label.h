@@ -6,8 +6,8 @@ class QLabel;
 namespace orvane::gui
 {
 
-/// A label that never widens its column: a text longer than the column is
-/// cut at its right edge.
+/// A label that never widens its column: a text longer than the column
+/// goes on to the next line, at a blank.
 void sans_elargir(QLabel* l);
 
 } // namespace orvane::gui

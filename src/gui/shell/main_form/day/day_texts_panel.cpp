@@ -12,6 +12,15 @@ namespace orvane::gui
 namespace
 {
 
+/// A line of the day for its label: "Ent: 16.35" and "Sor: 17.48" never
+/// broken between the word and its time when the line wraps.
+QString sans_coupure_des_horaires(const std::string& texte)
+{
+    return QString::fromStdString(texte)
+        .replace(QStringLiteral("Ent: "), QStringLiteral("Ent:\u00a0"))
+        .replace(QStringLiteral("Sor: "), QStringLiteral("Sor:\u00a0"));
+}
+
 QString qs(std::string_view texte)
 {
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
@@ -89,7 +98,7 @@ void PanneauTextesDuJour::montre(const Textes& textes,
 {
     textes_ = textes;
     for (std::size_t i = 0; i < textes_.size(); ++i) {
-        libelles_jour_[i]->setText(QString::fromStdString(textes_[i]));
+        libelles_jour_[i]->setText(sans_coupure_des_horaires(textes_[i]));
         libelles_jour_[i]->setVisible(!textes_[i].empty());
     }
     std::string hebreu;
@@ -103,7 +112,7 @@ void PanneauTextesDuJour::montre(const Textes& textes,
 void PanneauTextesDuJour::retire_horaires_chabbat()
 {
     textes_[0] = shell::sans_horaires_chabbat(textes_[0]);
-    libelles_jour_[0]->setText(QString::fromStdString(textes_[0]));
+    libelles_jour_[0]->setText(sans_coupure_des_horaires(textes_[0]));
 }
 
 void PanneauTextesDuJour::montre_textes(bool visibles)
