@@ -14,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    orvane::gui::choisit_langue_francaise();
     orvane::gui::ApplicationOrvane app(argc, argv);
     QApplication::setApplicationName("Orvane");
     // No display name: Qt would append it to every caption, and the main

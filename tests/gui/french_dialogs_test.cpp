@@ -13,6 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
 namespace orvane::gui
 {
 namespace
@@ -55,6 +59,25 @@ TEST_F(DialoguesFrancais, LesTraductionsDeQtSontChargees)
     EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), "File &name:");
     EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), "Print");
     EXPECT_EQ(QLocale().language(), QLocale::French);
+}
+
+// The texts Debian's translation lacks, and the decimal point of the
+// computations under a French session.
+TEST_F(DialoguesFrancais, TextesComplementairesEtPointDecimal)
+{
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), "Dossier");
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "File"), "Fichier");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Folder"), "Dossier"); // Qt's own
+    if (std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no French locale on this machine (scripts/setup makes it)";
+    }
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%.1f", 1.5);
+    ASSERT_STREQ(texte, "1,5"); // what the session's locale would give
+    installe_traductions_qt(*QApplication::instance());
+    std::snprintf(texte, sizeof texte, "%.1f", 1.5);
+    EXPECT_STREQ(texte, "1.5");
+    EXPECT_EQ(std::strtod("48.5", nullptr), 48.5);
 }
 
 TEST_F(DialoguesFrancais, ChaqueQuestionASesBoutons)
