@@ -47,7 +47,7 @@ bool sans_langue(const char* variable)
 {
     const char* valeur = std::getenv(variable);
     return valeur == nullptr || *valeur == '\0' || std::strcmp(valeur, "C") == 0 ||
-           std::strcmp(valeur, "POSIX") == 0;
+           std::strncmp(valeur, "C.", 2) == 0 || std::strcmp(valeur, "POSIX") == 0;
 }
 
 } // namespace

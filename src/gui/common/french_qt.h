@@ -9,7 +9,7 @@ namespace orvane::gui
 {
 
 /// Before the application object: a session that names no language
-/// (LANG unset, "C" or "POSIX", no LC_ALL) takes French, so that the
+/// (LANG unset, "C", "C.UTF-8" or "POSIX", no LC_ALL) takes French, so that the
 /// dialogs write dates the French way.
 void choisit_langue_francaise();
 
