@@ -177,8 +177,9 @@ void run_day(CliContext& ctx, const DayOptions& o)
                                      ? clean_name(l.nom_fete)
                                      : std::string();
     // A phrase too long for the day mark goes on in the festival's text on a
-    // day without festival ("Création de l'E" + "tat d'Israel"): read as one.
-    const std::string mark = clean_name(festival.empty() ? l.nom_jour + l.nom_fete : l.nom_jour);
+    // day without festival nor reading ("Création de l'E" + "tat d'Israel"):
+    // read as one. On a Saturday that text is the reading, apart.
+    const std::string mark = clean_name(l.indice_fete == 0 ? l.nom_jour + l.nom_fete : l.nom_jour);
     const std::string label = platform::trim(l.libelle_court);
     const std::string reading = events::texte_paracha(l);
     if (o.format == Format::tsv) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <sstream>
+
 #include <sstream>
 
 namespace orvane::cli
@@ -92,6 +95,29 @@ TEST(CommandeDay, HanoukaEtPhrasesEnDeuxParties)
               "1948\t5\t14\t5708\t9\t5\t6\t\tCréation de l'Etat d'Israel\tOmer 20\t\n");
     EXPECT_EQ(lance({"day", "1967-06-07", "--format", "tsv"}).out,
               "1967\t6\t7\t5727\t9\t28\t4\t\tRéunification de Jérusalem\tOmer 43\t\n");
+    // A Saturday's mark and its reading stay apart: Chouchan Pourim 5785.
+    const Sortie chouchan = lance({"day", "2025-03-15"});
+    EXPECT_NE(chouchan.out.find("  Marque du jour : Pourim Chouchan\n"), std::string::npos)
+        << chouchan.out;
+    EXPECT_NE(chouchan.out.find("  Paracha : Ki-Tissa\n"), std::string::npos) << chouchan.out;
+    // Every Saturday of 2025: the mark never carries the reading's name.
+    for (int jour = 4; jour <= 365; jour += 7) { // 4 January 2025 is a Saturday
+        const std::tm t{0, 0, 12, jour, 0, 125, 0, 0, 0, 0, nullptr};
+        std::tm normal = t;
+        std::mktime(&normal);
+        char date[16];
+        std::strftime(date, sizeof date, "%Y-%m-%d", &normal);
+        const std::string ligne = lance({"day", date, "--format", "tsv"}).out;
+        std::vector<std::string> champs;
+        std::istringstream flux(ligne.substr(0, ligne.size() - 1));
+        for (std::string c; std::getline(flux, c, '\t');) {
+            champs.push_back(c);
+        }
+        ASSERT_GE(champs.size(), 10u) << date;
+        if (champs.size() == 11 && !champs[10].empty() && !champs[8].empty()) {
+            EXPECT_EQ(champs[8].find(champs[10].substr(0, 4)), std::string::npos) << ligne;
+        }
+    }
 }
 
 TEST(CommandeYeartype, TextesDeLAnnee)
