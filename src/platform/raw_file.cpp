@@ -127,51 +127,6 @@ std::string temporary_name(const fs::path& target, long long number)
     return name;
 }
 
-/// A temporary file beside the target, removed unless committed.
-class TemporaryFile
-{
-public:
-    explicit TemporaryFile(const fs::path& target) : fd_(-1)
-    {
-        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        const auto seed = std::chrono::steady_clock::now().time_since_epoch().count();
-        int error = EEXIST;
-        for (long attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-            path_ = folder / temporary_name(target, (seed + attempt * 7919) & 0xFFFFFF);
-            fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            error = fd_ >= 0 ? 0 : errno;
-        }
-        if (fd_ < 0) {
-            throw file_error(FileAction::write, target, error);
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        if (!committed_) {
-            ::unlink(path_.c_str());
-        }
-    }
-    [[nodiscard]] int fd() const noexcept { return fd_; }
-    [[nodiscard]] const fs::path& path() const noexcept { return path_; }
-    int close() noexcept
-    {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-    void commit() noexcept { committed_ = true; }
-
-private:
-    fs::path path_;
-    int fd_;
-    bool committed_ = false;
-};
-
 /// Best effort: makes the rename itself durable.
 void sync_directory(const fs::path& target) noexcept
 {
@@ -211,32 +166,88 @@ std::optional<std::string> read_bytes_if_exists(const fs::path& path)
     return read_existing(path);
 }
 
-void write_bytes(const fs::path& path, std::string_view bytes)
+AtomicFile::AtomicFile(fs::path target) : target_(std::move(target))
 {
+    const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
+    const auto seed = std::chrono::steady_clock::now().time_since_epoch().count();
+    int error = EEXIST;
+    for (long attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        temporary_ = folder / temporary_name(target_, (seed + attempt * 7919) & 0xFFFFFF);
+        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        error = fd_ >= 0 ? 0 : errno;
+    }
+    if (fd_ < 0) {
+        temporary_.clear();
+        throw file_error(FileAction::write, target_, error);
+    }
+}
+
+AtomicFile::~AtomicFile()
+{
+    abandon();
+}
+
+void AtomicFile::abandon() noexcept
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+void AtomicFile::fail(int error)
+{
+    abandon();
+    throw file_error(FileAction::write, target_, error);
+}
+
+void AtomicFile::write(std::string_view bytes)
+{
+    if (fd_ < 0) {
+        throw file_error(FileAction::write, target_, "l'écriture a déjà échoué ou est terminée");
+    }
+    if (const int error = write_all(fd_, bytes)) {
+        fail(error);
+    }
+}
+
+void AtomicFile::commit()
+{
+    if (fd_ < 0) {
+        throw file_error(FileAction::write, target_, "l'écriture a déjà échoué ou est terminée");
+    }
     // A link in place of the file is replaced itself: a write never reaches
     // a file outside the program directory through a link.
-    const fs::path& target = path;
-    TemporaryFile temporary(target);
     struct stat existing {
     };
-    if (::lstat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        ::fchmod(temporary.fd(), existing.st_mode & 07777);
+    if (::lstat(target_.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        ::fchmod(fd_, existing.st_mode & 07777);
     }
-    int error = write_all(temporary.fd(), bytes);
-    if (error == 0 && ::fsync(temporary.fd()) != 0) {
+    int error = ::fsync(fd_) == 0 ? 0 : errno;
+    const int closed = ::close(fd_);
+    fd_ = -1;
+    if (error == 0 && closed != 0) {
         error = errno;
     }
-    if (const int close_error = temporary.close(); error == 0) {
-        error = close_error;
-    }
-    if (error == 0 && ::rename(temporary.path().c_str(), target.c_str()) != 0) {
+    if (error == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
-        throw file_error(FileAction::write, path, error);
+        fail(error);
     }
-    temporary.commit();
-    sync_directory(target);
+    temporary_.clear();
+    sync_directory(target_);
+}
+
+void write_bytes(const fs::path& path, std::string_view bytes)
+{
+    AtomicFile file(path);
+    file.write(bytes);
+    file.commit();
 }
 
 void copy_file_atomically(const fs::path& source, const fs::path& target)

@@ -36,6 +36,40 @@ namespace orvane::platform
 /// then untouched and no temporary file is left.
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
 
+/// The atomic replacement of a file written in pieces: the bytes go to a
+/// hidden temporary file beside the target (".<name>.tmp-<process>-<n>");
+/// commit() flushes it to the disk and renames it over the target, which
+/// keeps its permissions. Until then the old file stays as it was; a failure
+/// or a writer dropped without commit() removes the temporary file.
+class AtomicFile
+{
+public:
+    /// Opens the temporary file; the folder must exist. Throws FileError
+    /// naming `target`.
+    explicit AtomicFile(std::filesystem::path target);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    ~AtomicFile();
+
+    /// Adds bytes. Throws FileError naming the target; the temporary file
+    /// is then removed and the writer can take nothing more.
+    void write(std::string_view bytes);
+    /// Replaces the target. Throws FileError as write() does.
+    void commit();
+    /// Removes the temporary file now; the writer can take nothing more.
+    void abandon() noexcept;
+
+    [[nodiscard]] bool is_open() const noexcept { return fd_ >= 0; }
+    [[nodiscard]] const std::filesystem::path& target() const noexcept { return target_; }
+
+private:
+    [[noreturn]] void fail(int error);
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int fd_ = -1;
+};
+
 /// Replaces (or creates) `target` atomically with a copy of the file
 /// `source` (delivered workbooks, data files). Throws FileError.
 void copy_file_atomically(const std::filesystem::path& source, const std::filesystem::path& target);
