@@ -223,16 +223,21 @@ DstYear TablesEte::annee(std::string_view pays, int annee, std::string_view mode
     if (mode == config::mode_hiver_toute_l_annee || mode == config::mode_ete_toute_l_annee) {
         return DstYear{};
     }
-    const std::string pays_table = pays_de_la_table(pays);
-    const Lignes& lignes = table(pays_table);
+    std::string pays_table = pays_de_la_table(pays);
+    // A year is looked up in its table once: a calendar asks every day of it.
+    auto cle = std::make_pair(std::move(pays_table), annee);
+    if (const auto deja = annees_.find(cle); deja != annees_.end()) {
+        return deja->second;
+    }
+    const Lignes& lignes = table(cle.first);
     if (!lignes) {
-        return DstYear{};
+        return annees_.emplace(std::move(cle), DstYear{}).first->second;
     }
     if (const std::optional<std::string> defaut = defaut_de_l_annee(*lignes, annee)) {
         throw platform::file_error(platform::FileAction::read,
-                                   chemin_table_pays(repertoire_, pays_table), *defaut);
+                                   chemin_table_pays(repertoire_, cle.first), *defaut);
     }
-    return cherche_annee(*lignes, annee);
+    return annees_.emplace(std::move(cle), cherche_annee(*lignes, annee)).first->second;
 }
 
 double TablesEte::correction(std::string_view pays, std::string_view mode,

@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane::places
@@ -117,6 +118,7 @@ private:
     // Filled as the lookups need them; a missing file is kept as "none".
     mutable std::optional<Lignes> europe_;
     mutable std::map<std::string, Lignes, std::less<>> tables_;
+    mutable std::map<std::pair<std::string, int>, DstYear> annees_; // each year found once
 };
 
 /// The changes of civil year `annee` for `pays` under mode `mode`. In the
