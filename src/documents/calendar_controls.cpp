@@ -1,5 +1,6 @@
 #include "documents/calendar_controls.h"
 
+#include "zmanim/format/arrondi.h"
 #include "zmanim/settings/opinions.h"
 
 #include <algorithm>
@@ -225,6 +226,42 @@ void valeurs_par_defaut(ControlesCalendrier& c, const engine::DateCivile& aujour
 bool montre_est_ouest(const ControlesCalendrier& c)
 {
     return commence_par(c.opinion, "Rav");
+}
+
+DemandeCalendrier demande_du_calcul(const ControlesCalendrier& c, const CalculRetenu& r)
+{
+    DemandeCalendrier d;
+    d.sens = en_hebreu(c.sens) ? Sens::hebreu_civil : Sens::civil_hebreu;
+    d.annee = c.annee;
+    d.nombre_annees = c.nombre_annees;
+    d.mois_debut = c.mois_debut;
+    d.mois_fin = c.mois_fin;
+    d.premiers_du_mois = c.premiers_du_mois;
+    d.chabbat_et_fetes = c.chabbat_et_fetes;
+    d.parachiot = c.parachiot;
+    d.horaires = c.horaires;
+    d.opinion_sur_tables = c.opinion_sur_tables;
+    d.web = c.web;
+    d.levana_sepharade = c.levana_sepharade;
+    d.calendrier_mural = r.sortie == Sortie::mural_civil || r.sortie == Sortie::mural_hebreu;
+    d.cible = c.cible == CibleFenetre::memo ? Cible::memo : Cible::fichier;
+    d.lieu = c.lieu;
+    d.opinion = r.opinion;
+    d.diaspora = r.diaspora;
+    d.tossefet = r.tossefet;
+    d.regle_entree = r.regle_entree;
+    d.est_ouest = c.est_ouest;
+    d.contexte.sortie_marseille = r.marseille;
+    return d;
+}
+
+void applique_configuration(DemandeCalendrier& d, const config::ProgramOptions& options,
+                            const config::FichierCles& ciop)
+{
+    d.mode_horaire = options.mode_horaire;
+    d.contexte.mode_ete = zmanim::mode_ete_du_texte(options.mode_horaire);
+    d.contexte.vaudrel = options.intervalle_sortie_chabbat;
+    d.contexte.lit_cle_ciop = [&ciop](std::string_view cle) { return ciop.valeur(cle); };
 }
 
 std::optional<std::string> refus_de_la_sortie(const ControlesCalendrier& c)

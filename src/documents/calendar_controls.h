@@ -10,6 +10,9 @@
 //   std::optional<CalculRetenu> r = prepare_calcul(c, dialogues);
 #pragma once
 
+#include "config/config.h"
+#include "config/program_options.h"
+#include "documents/calendar_request.h"
 #include "engine/dates.h"
 #include "places/place.h"
 
@@ -197,6 +200,18 @@ struct CalculRetenu {
 /// back to the controls.
 [[nodiscard]] std::optional<CalculRetenu> prepare_calcul(ControlesCalendrier& c,
                                                          const DialoguesCalendrier& dialogues);
+
+/// The request of the builders from the controls and what "Calculer"
+/// retained: direction, years, months, filters, place, opinion, Tossefet,
+/// the Marseille exit, the east-west minutes.
+[[nodiscard]] DemandeCalendrier demande_du_calcul(const ControlesCalendrier& c,
+                                                  const CalculRetenu& r);
+
+/// The program's configuration in a request: the summer-time mode, the
+/// fixed Sabbath exit ("Vaudrel") and the keys of "config_ciop.txt"
+/// (`ciop` must outlive the request).
+void applique_configuration(DemandeCalendrier& d, const config::ProgramOptions& options,
+                            const config::FichierCles& ciop);
 
 /// Why the kind of output cannot be built from these controls (the message
 /// of its refusal); nothing when it can.

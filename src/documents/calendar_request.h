@@ -59,6 +59,9 @@ struct DemandeCalendrier {
     bool diaspora = true;
     int tossefet = zmanim::tossefet_diaspora; // "Tossefet, entrée Chab.", minutes
     int regle_entree = 0;                     // index of the Sabbath-entry rule, 0..7
+    /// Minutes of arc between the centre of the town and its east or west
+    /// end ("estouest"), for the opinion of Rav Rottenberg.
+    int est_ouest = 3;
     std::string mode_horaire{config::mode_avec_changement};
     /// What the program's configuration adds to the computation of the times
     /// (summer-time mode, the "Vaudrel" exit, the thresholds of

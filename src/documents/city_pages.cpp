@@ -268,7 +268,7 @@ std::vector<std::string> lignes_emplacement(int emplacement, std::string_view vi
 RapportListe pages_liste_villes(const fs::path& repertoire, const DemandeCalendrier& demande,
                                 int annee, const std::vector<std::string>& lignes_liste,
                                 const places::TablesEte& tables, const fs::path& dossier,
-                                const ApresVille& apres_ville)
+                                const ApresVille& apres_ville, const ApresPageVille& apres_page)
 {
     RapportListe r;
     const std::string ext(extension_pages(demande));
@@ -300,6 +300,9 @@ RapportListe pages_liste_villes(const fs::path& repertoire, const DemandeCalendr
                 page.construite = true;
             }
             r.pages.push_back(page);
+            if (apres_page) {
+                apres_page(d, fichier);
+            }
         }
         if (apres_ville) {
             apres_ville(fichier);

@@ -85,6 +85,12 @@ struct RapportListe {
 /// variant copies its workbook then).
 using ApresVille = std::function<void(const std::string& nom_fichier)>;
 
+/// Called after the page of each city whose coordinates read, with the
+/// request of that city (its place, Tossefet and Diaspora rules) and its
+/// file name: the spreadsheet variant writes the city's workbook then.
+using ApresPageVille =
+    std::function<void(const DemandeCalendrier& demande_ville, const std::string& nom_fichier)>;
+
 /// `prepare_page_calendrier` over the lines of a list of cities (in the
 /// format of the places file): the page of `annee` of every city into
 /// `dossier` + year + "/" (relative to the program directory; "CAL_CIVL" or
@@ -92,12 +98,11 @@ using ApresVille = std::function<void(const std::string& nom_fichier)>;
 /// "ville_HS.txt" with the cities whose coordinates are refused (they keep
 /// their slot, and get no page), then the list page "calendri." + ext.
 /// Throws platform::FileError.
-RapportListe pages_liste_villes(const std::filesystem::path& repertoire,
-                                const DemandeCalendrier& demande, int annee,
-                                const std::vector<std::string>& lignes_liste,
-                                const places::TablesEte& tables,
-                                const std::filesystem::path& dossier = {},
-                                const ApresVille& apres_ville = {});
+RapportListe
+pages_liste_villes(const std::filesystem::path& repertoire, const DemandeCalendrier& demande,
+                   int annee, const std::vector<std::string>& lignes_liste,
+                   const places::TablesEte& tables, const std::filesystem::path& dossier = {},
+                   const ApresVille& apres_ville = {}, const ApresPageVille& apres_page = {});
 
 /// The lines the text area gets after a file run: "CONSTRUCTION DES PAGES
 /// WEB TERMINEE pour 2 année(s)", the years and where the files are.

@@ -5,8 +5,10 @@
 #include "engine/dates.h"
 #include "engine/names.h"
 #include "platform/program_dir.h"
+#include "platform/streamed_text_file.h"
 #include "platform/text.h"
-#include "platform/text_file.h"
+
+#include <array>
 
 namespace orvane::documents
 {
@@ -15,38 +17,61 @@ namespace
 
 using Lignes = std::vector<std::string>;
 
-std::string deux_chiffres(int n)
+/// The names of the file padded once for every line: weekdays to 10, civil
+/// months to 9, Hebrew months to 7 (common and leap years).
+struct NomsDuFichier {
+    std::array<std::string, 8> jours;
+    std::array<std::string, 13> mois_civils;
+    std::array<std::array<std::string, 14>, 2> mois_hebreux;
+
+    NomsDuFichier()
+    {
+        for (std::size_t j = 1; j < jours.size(); ++j) {
+            jours[j] = platform::pad_right(platform::trim(engine::jours_semaine[j]), 10);
+        }
+        for (std::size_t m = 1; m < mois_civils.size(); ++m) {
+            mois_civils[m] = platform::pad_right(engine::mois_civils[m], 9);
+        }
+        for (int embolismique = 0; embolismique < 2; ++embolismique) {
+            for (int m = 1; m <= 13; ++m) {
+                mois_hebreux[static_cast<std::size_t>(embolismique)][static_cast<std::size_t>(m)] =
+                    platform::pad_right(
+                        platform::trim(engine::nom_mois_hebreu(m, embolismique == 1)), 7);
+            }
+        }
+    }
+};
+
+const NomsDuFichier& noms()
 {
-    return platform::pad_left(std::to_string(n), 2, '0');
+    static const NomsDuFichier n;
+    return n;
 }
 
-std::string jour_de_semaine(const engine::DateCivile& c)
+void ajoute_deux_chiffres(std::string& l, int n)
 {
-    return platform::pad_right(
-        platform::trim(engine::jours_semaine[static_cast<std::size_t>(engine::jour_semaine(c))]),
-        10);
+    l += static_cast<char>('0' + n / 10);
+    l += static_cast<char>('0' + n % 10);
 }
 
-std::string cote_civil(const engine::DateCivile& c)
+/// "01\tJanvier  \t2025".
+void ajoute_cote_civil(std::string& l, const engine::DateCivile& c)
 {
-    return deux_chiffres(c.jour) + "\t" +
-           platform::pad_right(engine::mois_civils[static_cast<std::size_t>(c.mois)], 9) + "\t" +
-           std::to_string(c.annee);
+    ajoute_deux_chiffres(l, c.jour);
+    l += '\t';
+    l += noms().mois_civils[static_cast<std::size_t>(c.mois)];
+    l += '\t';
+    l += std::to_string(c.annee);
 }
 
-std::string cote_hebreu(const engine::DateHebraique& h)
+/// "01\tTevet  \t5785".
+void ajoute_cote_hebreu(std::string& l, const engine::DateHebraique& h, bool embolismique)
 {
-    const bool embolismique = engine::annee_hebr_embolismique(h.annee);
-    return deux_chiffres(h.jour) + "\t" +
-           platform::pad_right(platform::trim(engine::nom_mois_hebreu(h.mois, embolismique)), 7) +
-           "\t" + std::to_string(h.annee);
-}
-
-void titre_d_annee(Lignes& lignes, int annee)
-{
-    lignes.emplace_back();
-    lignes.push_back("ANNEE " + std::to_string(annee));
-    lignes.emplace_back();
+    ajoute_deux_chiffres(l, h.jour);
+    l += '\t';
+    l += noms().mois_hebreux[embolismique ? 1 : 0][static_cast<std::size_t>(h.mois)];
+    l += '\t';
+    l += std::to_string(h.annee);
 }
 
 /// The span of Hebrew years to walk for the direction: in the civil one,
@@ -85,30 +110,56 @@ std::optional<std::string> refus_dates(SensDates sens, int annee, int nombre)
            ").";
 }
 
-Lignes lignes_dates(SensDates sens, int annee, int nombre)
+void pour_chaque_ligne_dates(SensDates sens, int annee, int nombre,
+                             const std::function<void(const std::string&)>& ligne)
 {
     const int derniere = annee + nombre - 1;
-    Lignes lignes{"ANNEE(S) " + std::to_string(annee) +
-                  (nombre > 1 ? " à " + std::to_string(derniere) : std::string())};
+    ligne("ANNEE(S) " + std::to_string(annee) +
+          (nombre > 1 ? " à " + std::to_string(derniere) : std::string()));
+    const auto titre_d_annee = [&ligne](int a) {
+        ligne("");
+        ligne("ANNEE " + std::to_string(a));
+        ligne("");
+    };
+    const bool civil = sens == SensDates::civil_hebreu;
     const auto [premiere_hebr, derniere_hebr] = annees_hebraiques(sens, annee, nombre);
-    for (engine::DateHebraique h{premiere_hebr, 1, 1}; h.annee <= derniere_hebr;
-         h = engine::lendemain(h)) {
-        const engine::DateCivile c = engine::civil_de_l_hebreu(h);
-        if (sens == SensDates::civil_hebreu) {
-            if (c.annee < annee || c.annee > derniere) {
-                continue;
-            }
-            if (c.mois == 1 && c.jour == 1) {
-                titre_d_annee(lignes, c.annee);
-            }
-            lignes.push_back(jour_de_semaine(c) + "\t" + cote_civil(c) + "\t=\t" + cote_hebreu(h));
-        } else {
-            if (h.mois == 1 && h.jour == 1) {
-                titre_d_annee(lignes, h.annee);
-            }
-            lignes.push_back(jour_de_semaine(c) + "\t" + cote_hebreu(h) + "\t=\t" + cote_civil(c));
+    // The two calendars step together, a day at a time: one conversion for
+    // the whole span, the weekday from the serial day number.
+    engine::DateHebraique h{premiere_hebr, 1, 1};
+    engine::DateCivile c = engine::civil_de_l_hebreu(h);
+    engine::NumeroJour n = engine::numero_du_civil(c);
+    bool embolismique = engine::annee_hebr_embolismique(h.annee);
+    std::string l;
+    for (; h.annee <= derniere_hebr; h = engine::lendemain(h), c = engine::lendemain(c), ++n) {
+        if (h.mois == 1 && h.jour == 1) {
+            embolismique = engine::annee_hebr_embolismique(h.annee);
         }
+        if (civil && (c.annee < annee || c.annee > derniere)) {
+            continue;
+        }
+        if (civil ? c.mois == 1 && c.jour == 1 : h.mois == 1 && h.jour == 1) {
+            titre_d_annee(civil ? c.annee : h.annee);
+        }
+        l = noms().jours[static_cast<std::size_t>(engine::jour_semaine(n))];
+        l += '\t';
+        if (civil) {
+            ajoute_cote_civil(l, c);
+            l += "\t=\t";
+            ajoute_cote_hebreu(l, h, embolismique);
+        } else {
+            ajoute_cote_hebreu(l, h, embolismique);
+            l += "\t=\t";
+            ajoute_cote_civil(l, c);
+        }
+        ligne(l);
     }
+}
+
+Lignes lignes_dates(SensDates sens, int annee, int nombre)
+{
+    Lignes lignes;
+    pour_chaque_ligne_dates(sens, annee, nombre,
+                            [&lignes](const std::string& l) { lignes.push_back(l); });
     return lignes;
 }
 
@@ -118,7 +169,10 @@ FichierDates ecrit_fichier_dates(const std::filesystem::path& repertoire, SensDa
     const std::filesystem::path dossier = platform::ensure_subdirectory(repertoire, "DATES");
     FichierDates f;
     f.chemin = dossier / nom_fichier_dates(annee, annee + nombre - 1);
-    platform::write_lines(f.chemin, lignes_dates(sens, annee, nombre));
+    platform::StreamedTextFile fichier(f.chemin);
+    pour_chaque_ligne_dates(sens, annee, nombre,
+                            [&fichier](const std::string& l) { fichier.write_line(l); });
+    fichier.commit();
     f.message = {"", "\r\tCréation de fichier terminée.\tVoir :  " + f.chemin.string()};
     return f;
 }

@@ -104,26 +104,40 @@ std::string texte_horaires_ligne(const zmanim::DayTimes& t, const MomentsDuJour&
     return texte;
 }
 
-std::vector<std::string> elements_horaires(const zmanim::DayTimes& t, const MomentsDuJour& m)
+bool MomentHoraire::est_debut() const
 {
-    std::vector<std::string> e;
+    return libelle.starts_with("Entrée") || libelle.starts_with("Début");
+}
+
+std::vector<MomentHoraire> moments_horaires(const zmanim::DayTimes& t, const MomentsDuJour& m)
+{
+    std::vector<MomentHoraire> e;
     if (t.jour_polaire) {
         return e;
     }
     if (!m.entree.empty()) {
-        e.push_back("Entrée " + nom_long(m.entree) + " " +
-                    heure_courte(m.apres_repos ? t.heureSOR : t.entree_chabbat, '.'));
+        e.push_back(
+            {"Entrée " + nom_long(m.entree), m.apres_repos ? t.heureSOR : t.entree_chabbat});
     } else if (!m.sortie.empty()) {
-        e.push_back("Sortie " + nom_long(m.sortie) + " " + heure_courte(t.heureSOR, '.'));
+        e.push_back({"Sortie " + nom_long(m.sortie), t.heureSOR});
     }
     if (m.jeune_mineur) {
-        e.push_back("Début du jeûne " + heure_courte(t.heureA, '.'));
+        e.push_back({"Début du jeûne", t.heureA});
     }
     if (m.debut_jeune) {
-        e.push_back("Début du jeûne " + heure_courte(t.heureC, '.'));
+        e.push_back({"Début du jeûne", t.heureC});
     }
     if ((m.jeune_mineur && m.entree.empty()) || m.fin_jeune) {
-        e.push_back("Fin du jeûne " + heure_courte(t.heureTSE, '.'));
+        e.push_back({"Fin du jeûne", t.heureTSE});
+    }
+    return e;
+}
+
+std::vector<std::string> elements_horaires(const zmanim::DayTimes& t, const MomentsDuJour& m)
+{
+    std::vector<std::string> e;
+    for (const MomentHoraire& moment : moments_horaires(t, m)) {
+        e.push_back(moment.libelle + " " + heure_courte(moment.heure, '.'));
     }
     return e;
 }

@@ -44,6 +44,18 @@ struct MomentsDuJour {
 /// polar message.
 [[nodiscard]] std::string texte_horaires_ligne(const zmanim::DayTimes& t, const MomentsDuJour& m);
 
+/// A moment of the day with its time: "Entrée Chabbat" at 16:48.
+struct MomentHoraire {
+    std::string libelle; // "Entrée Chabbat", "Sortie Kippour", "Début du jeûne", "Fin du jeûne"
+    zmanim::TexteHoraire heure;
+    [[nodiscard]] bool est_debut() const; // an entry, or the beginning of a fast
+};
+
+/// The moments of the day in the order of the export line (none on a polar
+/// day).
+[[nodiscard]] std::vector<MomentHoraire> moments_horaires(const zmanim::DayTimes& t,
+                                                          const MomentsDuJour& m);
+
 /// The export items of the moments: "Entrée Chabbat 16.48", "Sortie Kippour
 /// 18.52", "Début du jeûne 07.01", "Fin du jeûne 17.52".
 [[nodiscard]] std::vector<std::string> elements_horaires(const zmanim::DayTimes& t,

@@ -84,20 +84,40 @@ std::string ligne_hebraique(const JourCalendrier& j)
     return l;
 }
 
-/// `construit_calch`: the day's export line.
-std::string construit_calch(const JourCalendrier& j, const std::vector<std::string>& elements,
-                            Sens sens, const std::string& colonnes)
+/// The export items of a day as the export writes them: cleaned, the empty
+/// ones dropped.
+std::vector<std::string> elements_nettoyes(const std::vector<std::string>& elements)
+{
+    std::vector<std::string> propres;
+    for (const std::string& e : elements) {
+        if (std::string propre = element_nettoye(e); !propre.empty()) {
+            propres.push_back(std::move(propre));
+        }
+    }
+    return propres;
+}
+
+/// `construit_calch`: the day's export line from its cleaned items.
+std::string construit_calch(const JourPage& j, Sens sens, const std::string& colonnes)
 {
     const bool civil = sens == Sens::civil_hebreu;
     std::string l = txt::left(txt::trim(nom_jour(j.jour_semaine)), 3) + "\t" +
                     std::to_string(civil ? j.civile.jour : j.hebraique.jour) + "\t";
-    for (const std::string& e : elements) {
-        const std::string propre = element_nettoye(e);
-        if (!propre.empty()) {
-            l += propre + "    ";
-        }
+    for (const std::string& e : j.elements) {
+        l += e + "    ";
     }
     return l + "\t" + std::to_string(civil ? j.hebraique.jour : j.civile.jour) + colonnes;
+}
+
+/// The slots of the export's table of times, in the order of its columns.
+std::vector<zmanim::TexteHoraire> horaires_des_colonnes(const zmanim::DayTimes& t)
+{
+    std::vector<zmanim::TexteHoraire> h;
+    for (const ColonneExport& c : colonnes_export) {
+        const zmanim::TexteHoraire* slot = t.creneau(c.jeton);
+        h.push_back(slot == nullptr ? zmanim::TexteHoraire{} : *slot);
+    }
+    return h;
 }
 
 class Construction
@@ -169,6 +189,10 @@ private:
     /// months of the other calendar that it spans.
     void tete_de_mois(const std::string& titre, const std::string& mois, const std::string& autres)
     {
+        MoisPage& page = page_.mois.back();
+        page.titre = titre;
+        page.entete = mois;
+        page.autres = autres;
         exporte_ligne(titre);
         exporte_ligne("");
         std::string entete = mois;
@@ -202,9 +226,16 @@ private:
                " ) pour " + d_.lieu.ville;
     }
 
+    void nouveau_mois(int annee, int mois)
+    {
+        MoisPage& m = page_.mois.emplace_back();
+        m.annee = annee;
+        m.mois = mois;
+    }
+
     void mois_civil(int annee, int mois)
     {
-        page_.mois.push_back({annee, mois, {}});
+        nouveau_mois(annee, mois);
         const int longueur = engine::jours_du_mois_civil(annee, mois);
         std::string hebreux;
         DateHebraique h = engine::hebraique_du_civil({annee, mois, 1});
@@ -232,7 +263,7 @@ private:
 
     void mois_hebreu(int annee, int mois)
     {
-        page_.mois.push_back({annee, mois, {}});
+        nouveau_mois(annee, mois);
         engine::CalendarEngine e;
         e.annee_hebr = annee;
         e.annee_civile = annee - 3760;
@@ -291,6 +322,8 @@ private:
         }
         std::string colonnes;
         std::string ligne = d_.sens == Sens::civil_hebreu ? ligne_civile(j) : ligne_hebraique(j);
+        JourPage jour{j.civile, j.hebraique, j.jour_semaine, j.embolismique, j.marque, {}, {},
+                      {},       {}};
         if (d_.horaires) {
             const zmanim::DayTimes t = horaires(j.civile);
             const MomentsDuJour m = moments_du_jour(j, notes_);
@@ -299,7 +332,14 @@ private:
                 j.elements.push_back(std::move(e));
             }
             colonnes = colonnes_horaires(t);
+            jour.moments = moments_horaires(t, m);
+            if (t.jour_polaire) {
+                jour.message_polaire = t.message_polaire;
+            } else {
+                jour.horaires = horaires_des_colonnes(t);
+            }
         }
+        jour.elements = elements_nettoyes(j.elements);
         ligne = "  " + txt::cut(ligne, largeur_ligne_horaires) + " ";
         MoisPage& mois = page_.mois.back();
         const bool nouvel_an = j.hebraique.mois == 1 && j.hebraique.jour == 1;
@@ -307,7 +347,8 @@ private:
             mois.lignes.push_back(ligne_nouvel_an(j.hebraique.annee, j.embolismique));
         }
         mois.lignes.push_back(ligne);
-        exporte_ligne(construit_calch(j, j.elements, d_.sens, colonnes));
+        exporte_ligne(construit_calch(jour, d_.sens, colonnes));
+        mois.jours.push_back(std::move(jour));
         if (!vers_memo() || !compteur_.affiche) {
             return;
         }

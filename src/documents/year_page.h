@@ -13,7 +13,10 @@
 #pragma once
 
 #include "documents/calendar_request.h"
+#include "documents/day_times_text.h"
+#include "engine/dates.h"
 #include "places/dst.h"
+#include "zmanim/day/day_times.h"
 
 #include <filesystem>
 #include <optional>
@@ -27,12 +30,39 @@ namespace orvane::documents
 inline constexpr std::size_t largeur_ligne_dates = 87;
 inline constexpr std::size_t largeur_ligne_horaires = 109;
 
+/// One day of a page as values, for the workbooks: what its export line
+/// writes, before it is joined into text.
+struct JourPage {
+    engine::DateCivile civile;
+    engine::DateHebraique hebraique;
+    int jour_semaine = 0;      // 1 Sunday … 7 Chabbat
+    bool embolismique = false; // the Hebrew year has Adar II
+    bool marque = false;       // a Sabbath, festival or fast
+    /// The items of the export line ("CHABBAT", "Vayigache", "Sortie
+    /// Chabbat 18.02"), cleaned as the export writes them.
+    std::vector<std::string> elements;
+    /// The entry, exit and fast times among them, as values.
+    std::vector<MomentHoraire> moments;
+    /// With the times: the slots of `colonnes_export`, in its order.
+    std::vector<zmanim::TexteHoraire> horaires;
+    std::string message_polaire; // the sun does not cross the horizon
+};
+
 /// The day lines of one month of a page, in the numbering of the direction
 /// (a civil month, or a Hebrew month 1 Tichri .. 13 Eloul).
 struct MoisPage {
     int annee = 0;
     int mois = 0;
     std::vector<std::string> lignes; // with the year line before 1 Tichri
+    /// The title, heading and other calendar's months of the month in the
+    /// export: " Calendrier de 2025 ( 5785 - 5786 ) pour PARIS (75)",
+    /// " Janvier  2025", "Tevet 5785  Chevat 5785".
+    std::string titre;
+    std::string entete;
+    std::string autres;
+    /// Every day written (after the filters), whole: not cut at the limit
+    /// of the text area.
+    std::vector<JourPage> jours;
 };
 
 struct PageAnnee {

@@ -154,5 +154,21 @@ TEST(FichierDeDates, EcritDansDatesEtRefuseHorsDuCalendrier)
     EXPECT_TRUE(refus_dates(SensDates::civil_hebreu, 2025, 0));
 }
 
+// A file written again replaces the old one whole, and the folder holds
+// nothing else afterwards (the lines went through a temporary file).
+TEST(FichierDeDates, RemplaceLAncienFichierSansRienLaisser)
+{
+    platform::test_support::TemporaryDirectory dir;
+    const FichierDates a = ecrit_fichier_dates(dir.path(), SensDates::hebreu_civil, 5785, 1);
+    platform::write_lines(a.chemin, {"ancien"});
+    const FichierDates b = ecrit_fichier_dates(dir.path(), SensDates::hebreu_civil, 5785, 1);
+    EXPECT_EQ(platform::read_lines(b.chemin), lignes_dates(SensDates::hebreu_civil, 5785, 1));
+    std::vector<std::string> noms;
+    for (const auto& e : std::filesystem::directory_iterator(dir / "DATES")) {
+        noms.push_back(e.path().filename().string());
+    }
+    EXPECT_EQ(noms, std::vector<std::string>{"Dates_5785_5785.txt"});
+}
+
 } // namespace
 } // namespace orvane::documents
