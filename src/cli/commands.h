@@ -15,6 +15,8 @@ void add_shell_commands(CLI::App& app, CliContext& ctx);   // places, dst
 void add_zmanim_commands(CLI::App& app, CliContext& ctx);  // zmanim
 void add_records_commands(CLI::App& app, CliContext& ctx); // anniversaries, barmitsva
 void add_daypage_commands(CLI::App& app, CliContext& ctx); // daypage
+// calendar
+void add_calendar_commands(CLI::App& app, CliContext& ctx);
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
@@ -25,6 +27,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_zmanim_commands(app, ctx);
     add_records_commands(app, ctx);
     add_daypage_commands(app, ctx);
+    add_calendar_commands(app, ctx);
 }
 
 } // namespace orvane::cli
