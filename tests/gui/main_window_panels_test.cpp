@@ -158,7 +158,8 @@ TEST_F(PanneauxDeLaFenetre, ChaquePanneauTientSesControles)
                     {"ColonneMemo9", {"Memo9", "Memo6", "Memo7", "ImageBougie", "PanneauChabbat"}});
     verifie_contenu(seul<BandeauPrincipal>(),
                     {"BandeauPrincipal",
-                     {"LabelTitre", "Label7", "Label8", "Memo4", "Label46", "PanneauLune",
+                     {"LabelTitre", "Label7", "Label8", "Memo4", "Label46", "BoutonsCalendriers",
+                      "BoutonCalendrierCivil", "BoutonCalendrierHebreu", "PanneauLune",
                       "BoutonPageDuJour", "BoutonImprimerPage", "SpinEdit4"}});
     verifie_contenu(seul<PanneauLune>("PanneauLune"), {"PanneauLune", {"ImageLune", "Label28"}});
     verifie_contenu(seul<BoutonsPageDuJour>(),
@@ -572,6 +573,8 @@ TEST_F(PanneauxDeLaFenetre, OrdreDeTabulation)
     }
     const std::vector<std::string> attendu = {"Defilement",
                                               "Memo4",
+                                              "BoutonCalendrierCivil",
+                                              "BoutonCalendrierHebreu",
                                               "BoutonPageDuJour",
                                               "BoutonImprimerPage",
                                               "SpinEdit4",

@@ -1,6 +1,8 @@
 // TFMainForm: what each panel sends up, connected to what the window does
 // with it, and the panels that follow one another directly.
+#include "documents/calendar_controls.h"
 #include "gui/shell/day_page_view.h"
+#include "gui/shell/main_form/calendar_buttons.h"
 #include "gui/shell/main_form/dates/anniversaries_panel.h"
 #include "gui/shell/main_form/dates/bar_mitsva_panel.h"
 #include "gui/shell/main_form/dates/conversion_boxes.h"
@@ -35,6 +37,10 @@ void TFMainForm::connecte_dates()
             &TFMainForm::anniversaires_suivants);
     connect(bar_mitsva_, &PanneauBarMitsva::choix_change, this, &TFMainForm::choix_bar_mitsva);
     connect(annee_, &PanneauAnnee::annee_choisie, this, &TFMainForm::SpinEdit1Change);
+    connect(bandeau_->calendriers(), &BoutonsCalendriers::calendrier_civil, this,
+            [this] { ouvre_calendrier(documents::SensFenetre::civil); });
+    connect(bandeau_->calendriers(), &BoutonsCalendriers::calendrier_hebreu, this,
+            [this] { ouvre_calendrier(documents::SensFenetre::hebreu); });
     // Without a network the program's title opens its own guide.
     connect(bandeau_, &BandeauPrincipal::titre_clique, this,
             [this] { montre_document(shell::document_lisez_moi); });

@@ -1,6 +1,7 @@
 // TFMainForm: the menu bar. Each entry whose window exists opens it after
 // freeing the other secondary windows; the entries of the windows still to
 // come are not shown.
+#include "gui/documents/calendar_window.h"
 #include "gui/events/events_menu.h"
 #include "gui/shell/desktop_opener.h"
 #include "gui/shell/help_window.h"
@@ -46,6 +47,7 @@ void TFMainForm::cree_menus()
 {
     cree_menu_fichier();
     cree_menu_horaires();
+    cree_menu_calendriers();
     ajoute_menus_evenements(*this, ctx_);
     cree_menu_explications();
     cree_menu_aide();
@@ -116,6 +118,24 @@ void TFMainForm::montre_document(const shell::DocumentAide& document)
     } catch (const platform::FileError& e) {
         montre_erreur_fichier(e);
     }
+}
+
+void TFMainForm::cree_menu_calendriers()
+{
+    QMenu* calendriers = menu(QStringLiteral("Calendriers"));
+    connect(entree(calendriers, QStringLiteral("Civil ---> Hébreu "), "CalendrierCivil"),
+            &QAction::triggered, this, [this] { ouvre_calendrier(documents::SensFenetre::civil); });
+    connect(entree(calendriers, QStringLiteral("Hébreu --> Civil"), "CalendrierHebreu"),
+            &QAction::triggered, this,
+            [this] { ouvre_calendrier(documents::SensFenetre::hebreu); });
+}
+
+void TFMainForm::ouvre_calendrier(documents::SensFenetre sens)
+{
+    libere_fenetres();
+    auto* fenetre = new TFCivHebr(ctx_, sens, this);
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->show();
 }
 
 void TFMainForm::cree_menu_aide()

@@ -32,6 +32,11 @@ class QMenu;
 class QStackedWidget;
 class QTimer;
 
+namespace orvane::documents
+{
+enum class SensFenetre;
+}
+
 namespace orvane::shell
 {
 struct AppContext;
@@ -150,8 +155,11 @@ private:
     void cree_menu_fichier();
     void cree_menu_modes(QMenu* fichier);
     void cree_menu_horaires();
+    void cree_menu_calendriers();
     void cree_menu_explications();
     void cree_menu_aide();
+    /// The annual calendar window in direction `sens`.
+    void ouvre_calendrier(documents::SensFenetre sens);
     /// A delivered document in the help window.
     void montre_document(const shell::DocumentAide& document);
     void MenuDiasporaClick();

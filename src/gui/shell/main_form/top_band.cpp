@@ -2,6 +2,7 @@
 
 #include "engine/date_texts.h"
 #include "gui/common/fonts.h"
+#include "gui/shell/main_form/calendar_buttons.h"
 #include "gui/shell/main_form/day_page_buttons.h"
 #include "gui/shell/main_form/moon_panel.h"
 #include "shell/main_form/clock_line.h"
@@ -93,6 +94,8 @@ void BandeauPrincipal::dispose()
     layout->addSpacing(16);
     layout->addLayout(horloge);
     layout->addStretch();
+    layout->addWidget(calendriers_ = new BoutonsCalendriers);
+    layout->addSpacing(8);
     lune_ = new PanneauLune;
     layout->addWidget(lune_);
     boutons_page_ = new BoutonsPageDuJour;

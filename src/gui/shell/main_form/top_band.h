@@ -21,6 +21,7 @@ struct DatesDuJour;
 namespace orvane::gui
 {
 
+class BoutonsCalendriers;
 class BoutonsPageDuJour;
 class PanneauLune;
 
@@ -52,6 +53,7 @@ protected:
 
 public:
     [[nodiscard]] BoutonsPageDuJour* boutons_page() const { return boutons_page_; }
+    [[nodiscard]] BoutonsCalendriers* calendriers() const { return calendriers_; }
 
 private:
     void cree_titre();
@@ -67,6 +69,7 @@ private:
     QLabel* Label46 = nullptr;
     PanneauLune* lune_ = nullptr;
     BoutonsPageDuJour* boutons_page_ = nullptr;
+    BoutonsCalendriers* calendriers_ = nullptr;
 };
 
 } // namespace orvane::gui

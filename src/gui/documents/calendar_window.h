@@ -1,0 +1,151 @@
+// The annual calendar window TFCivHebr ("Calendrier Civil --> Hébraïque"):
+// a place, an opinion and a span of years, and the kind of calendar to
+// build from them. "Calculer" runs the checks and questions of the calendar
+// (documents/calendar_controls.h), then the builder of the kind chosen: the
+// simplified calendar in the text area, the file of date pairs, and the
+// other kinds as their builders come.
+#pragma once
+
+#include "documents/calendar_controls.h"
+#include "documents/calendar_request.h"
+#include "gui/common/save_text.h"
+#include "gui/common/text_printer.h"
+
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QStackedWidget;
+
+namespace orvane::shell
+{
+struct AppContext;
+}
+
+namespace orvane::gui
+{
+
+class ZoneResultat;
+
+class TFCivHebr : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using Imprimante = std::function<bool(const TexteAImprimer&)>;
+
+    TFCivHebr(shell::AppContext& ctx, documents::SensFenetre sens, QWidget* parent = nullptr);
+    ~TFCivHebr() override;
+
+    /// Replaces the questions, the save dialog and the printer (tests).
+    void set_dialogues(documents::DialoguesCalendrier dialogues, ChoixFichier choix,
+                       Imprimante imprimante);
+
+    /// Replaces the opening of a workbook written with the desktop's
+    /// application (tests).
+    void set_ouvreur(std::function<void(const std::filesystem::path&)> ouvreur);
+
+    /// The state of the controls as "Calculer" reads it.
+    [[nodiscard]] documents::ControlesCalendrier controles();
+    /// The lines of the direction's text area.
+    [[nodiscard]] std::vector<std::string> lignes_affichees() const;
+
+    void Button1Click();      // "Calculer"
+    void Button2Click();      // "Enregistrer"
+    void Button4Click();      // "Imprimer"
+    void SpeedButton1Click(); // "Aujourd'hui"
+    void SpeedButton2Click(); // "Valeurs par défaut"
+
+private:
+    void cree_annees();
+    void cree_lieu();
+    void cree_horaires();
+    void cree_contenu();
+    void cree_resultats();
+    void cree_boutons();
+    void connecte();
+    void remplit_pays();
+    void ouvre_lieu();
+    /// The model back into the widgets, without their change signals.
+    void montre(const documents::ControlesCalendrier& c);
+    void annee_changee(int annee);
+    void autre_annee_changee(int annee);
+    void pays_choisi(const QString& pays);
+    void ville_choisie(const QString& ville);
+    void opinion_choisie();
+    void premiers_du_mois_coche(bool coche);
+    void sortie_choisie(int indice);
+    void levana_cochee(bool sepharade);
+    /// The daylight-saving line of the place for the year shown.
+    void montre_heure_ete();
+    [[nodiscard]] ZoneResultat* zone() const;
+    void affiche(const std::vector<std::string>& lignes);
+    /// The request of the builders from the controls and what "Calculer"
+    /// retained.
+    [[nodiscard]] documents::DemandeCalendrier demande(const documents::CalculRetenu& r) const;
+    void construit_calendrier_simplifie(const documents::CalculRetenu& r);
+    /// The workbook of a spreadsheet kind, opened with the desktop's
+    /// application when the kind hands off.
+    void construit_classeur(const documents::CalculRetenu& r);
+    void construit_fichier_dates();
+
+    shell::AppContext& ctx_;
+    documents::SensFenetre sens_;
+    documents::ControlesCalendrier c_;
+    documents::DialoguesCalendrier dialogues_;
+    ChoixFichier choix_;
+    Imprimante imprimante_;
+    std::function<void(const std::filesystem::path&)> ouvreur_;
+
+    QLabel* Label1 = nullptr;
+    QSpinBox* SpinEdit5 = nullptr;
+    QSpinBox* SpinEdit6 = nullptr;
+    QSpinBox* SpinEdit3 = nullptr;
+    QSpinBox* SpinEdit4 = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QSpinBox* SpinEdit2 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QComboBox* ComboBox6 = nullptr;
+    QComboBox* ComboBox7 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QSpinBox* SpinEdit7 = nullptr;
+    QSpinBox* estouest = nullptr;
+    QLabel* label_estouest = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QCheckBox* CheckBox7 = nullptr;
+    QCheckBox* CheckBox8 = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    QCheckBox* CheckBox12 = nullptr;
+    QCheckBox* CheckBox13 = nullptr;
+    QCheckBox* CheckBox9 = nullptr;
+    QCheckBox* CheckBox10 = nullptr;
+    QCheckBox* CheckBox11 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QStackedWidget* zones_ = nullptr;
+    ZoneResultat* Memo1 = nullptr;
+    ZoneResultat* Memo3 = nullptr;
+    bool remplissage_ = false;
+};
+
+} // namespace orvane::gui
