@@ -1,5 +1,6 @@
 #include "documents/calendar_controls.h"
 
+#include "engine/date_validity.h"
 #include "zmanim/format/arrondi.h"
 #include "zmanim/settings/opinions.h"
 
@@ -120,6 +121,21 @@ bool choisit_tossefet(ControlesCalendrier& c, CalculRetenu& r, const DialoguesCa
         r.tossefet = c.tossefet;
     }
     return true;
+}
+
+/// The calendar's message when a year of the span (the driving year and
+/// the ones after it) lies outside the years the calendar converts.
+std::optional<std::string> annees_hors_du_calendrier(const ControlesCalendrier& c)
+{
+    const bool hebreu = en_hebreu(c.sens);
+    const int min = hebreu ? engine::annee_hebr_min : engine::annee_civile_min;
+    const int max = hebreu ? engine::annee_hebr_max : engine::annee_civile_max;
+    const long derniere = static_cast<long>(c.annee) + c.nombre_annees - 1;
+    if (c.annee >= min && derniere <= max) {
+        return std::nullopt;
+    }
+    return std::to_string(c.annee) + (c.nombre_annees > 1 ? " à " + std::to_string(derniere) : "") +
+           " : " + engine::message_annees_hors_limites();
 }
 
 int indice_opinion(std::string_view opinion)
@@ -313,6 +329,10 @@ std::optional<CalculRetenu> prepare_calcul(ControlesCalendrier& c,
         dialogues.erreur("Erreur :\rPour construire les calendriers excel automatiquement\rvous "
                          "devez avoir sélectionné 'Indique les horaires'.\rIci ce n'est pas le "
                          "cas.");
+        return std::nullopt;
+    }
+    if (const auto hors = annees_hors_du_calendrier(c)) {
+        dialogues.erreur(*hors);
         return std::nullopt;
     }
     if (c.lieu.ville == "PARIS (75)" && (c.lieu.longitude != coordonnees_paris_longitude ||

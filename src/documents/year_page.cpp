@@ -358,6 +358,9 @@ private:
         page_.memo.push_back(ligne);
         if (++compteur_.lignes_jour >= limite_) {
             compteur_.affiche = false;
+            // The text area holds no more: say so rather than stop silently.
+            page_.memo.emplace_back();
+            page_.memo.push_back(avis_de_limite(limite_));
         }
     }
 
@@ -399,6 +402,12 @@ PageAnnee construit_page_calendrier(const DemandeCalendrier& demande, int annee,
                                     const places::TablesEte& tables, CompteurAffichage& compteur)
 {
     return Construction(demande, annee, tables, compteur).construit();
+}
+
+std::string avis_de_limite(int lignes)
+{
+    return "    *** Affichage arrêté après " + std::to_string(lignes) +
+           " jours (le calendrier entier : \"Fic ville\") ***";
 }
 
 CalendrierSimplifie calendrier_simplifie(const DemandeCalendrier& demande,

@@ -78,6 +78,9 @@ struct PageAnnee {
     std::vector<std::string> export_lignes;
 };
 
+/// The line that closes a text area cut at its limit of day lines.
+[[nodiscard]] std::string avis_de_limite(int lignes);
+
 /// The display of the text area, shared by the years of one request: it
 /// stops after the limit of day lines (450 civil, 533 Hebrew). Only the
 /// text area (the target "Memo") has such a limit.

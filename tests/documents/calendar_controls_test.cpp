@@ -141,6 +141,30 @@ TEST(FenetreCalendrier, ValeursDeLaVille)
     EXPECT_TRUE(c.horaires);
 }
 
+// Years outside the calendar are refused with its message before anything
+// is asked or built.
+TEST(FenetreCalendrier, AnneesHorsDuCalendrier)
+{
+    Reponses r;
+    ControlesCalendrier c = controles(jerusalem);
+    c.tossefet = 18; // would be asked about, were the years right
+    c.annee = 9999;
+    c.nombre_annees = 2;
+    EXPECT_FALSE(prepare_calcul(c, r.dialogues()));
+    ASSERT_EQ(r.erreurs.size(), 1u);
+    EXPECT_EQ(r.erreurs[0], "9999 à 10000 : Année date hébraïque min 3860  max 13759\r    Année "
+                            "date civile  min 100  max 9999");
+    EXPECT_TRUE(r.questions.empty());
+    c.nombre_annees = 1;
+    c.annee = 99;
+    EXPECT_FALSE(prepare_calcul(c, r.dialogues()));
+    ControlesCalendrier h = controles(paris, SensFenetre::hebreu);
+    h.annee = 13759;
+    EXPECT_TRUE(prepare_calcul(h, r.dialogues()));
+    h.annee = 3859;
+    EXPECT_FALSE(prepare_calcul(h, r.dialogues()));
+}
+
 TEST(FenetreCalendrier, SansHorairesEtCoordonneesDeParis)
 {
     Reponses r;
@@ -227,6 +251,7 @@ TEST(FenetreCalendrier, BethDinDeMarseille)
 
     c.sortie = static_cast<int>(Sortie::tables_ciop); // the consistory's tables keep theirs
     c.sens = SensFenetre::hebreu;
+    c.annee = 5785;
     const std::size_t avant = r.questions.size();
     ASSERT_TRUE(prepare_calcul(c, r.dialogues()));
     EXPECT_EQ(r.questions.size(), avant);

@@ -263,6 +263,11 @@ TEST(PageAnneeExemples, DeuxAnneesSArretentAu26Mars2026)
     const std::vector<std::string> jours = lignes_de_jour(c.memo);
     ASSERT_EQ(jours.size(), 450u);
     EXPECT_TRUE(jours.back().starts_with("  Jeudi    26 Mars 2026")) << jours.back();
+    // The cut is said in the last line of the text area.
+    EXPECT_EQ(c.memo.back(), avis_de_limite(450));
+    EXPECT_EQ(
+        c.memo.back(),
+        "    *** Affichage arrêté après 450 jours (le calendrier entier : \"Fic ville\") ***");
     // The second year still has its header and its months; the export of
     // the second year stops with the text area.
     EXPECT_EQ(std::count(c.memo.begin(), c.memo.end(), "    " + std::string(50, '=')), 2);
