@@ -265,20 +265,59 @@ std::vector<std::string> lignes_emplacement(int emplacement, std::string_view vi
                 chaine_de_script(std::string(fichier) + "." + std::string(extension)) + ";"};
 }
 
+namespace
+{
+
+/// `nom`, or when a city of the run already has it, the same ended by 2, 3 …
+/// within the eight characters.
+std::string nom_unique(const std::string& nom, std::set<std::string>& pris)
+{
+    if (pris.insert(nom).second) {
+        return nom;
+    }
+    for (int n = 2;; ++n) {
+        const std::string suffixe = std::to_string(n);
+        std::string essai = nom.substr(0, 8 - suffixe.size());
+        while (!essai.empty() && essai.back() == ' ') {
+            essai.pop_back();
+        }
+        essai += suffixe;
+        if (pris.insert(essai).second) {
+            return essai;
+        }
+    }
+}
+
+} // namespace
+
 RapportListe pages_liste_villes(const fs::path& repertoire, const DemandeCalendrier& demande,
                                 int annee, const std::vector<std::string>& lignes_liste,
                                 const places::TablesEte& tables, const fs::path& dossier,
-                                const ApresVille& apres_ville, const ApresPageVille& apres_page)
+                                const ApresVille& apres_ville, const ApresPageVille& apres_page,
+                                const ProgresListe& progres)
 {
     RapportListe r;
+    std::set<std::string> pris; // the file names of this run, each once
     const std::string ext(extension_pages(demande));
     const fs::path sortie = dossier.empty() ? dossier_par_defaut(demande) : dossier;
     const fs::path calendri = fs::path(std::string(dossier_donnees)) / "Calendri";
     for (std::size_t i = 0; i < lignes_liste.size(); ++i) {
         const int n = emplacement_ville(static_cast<int>(i));
         const places::Place lieu = places::decoupe_ligne_lieu(lignes_liste[i]);
-        const std::string fichier =
+        if (progres && !progres(static_cast<int>(i), static_cast<int>(lignes_liste.size()))) {
+            r.interrompu = true;
+            break;
+        }
+        std::string fichier =
             platform::trim(lignes_liste[i]).empty() ? "" : nom_fichier_ville(lieu.ville);
+        if (!fichier.empty()) {
+            const std::string propre = nom_unique(fichier, pris);
+            if (propre != fichier) {
+                r.messages.push_back("La ville " + lieu.ville + " a le fichier « " + propre +
+                                     " », le nom « " + fichier + " » étant déjà pris");
+                fichier = propre;
+            }
+        }
         const std::vector<std::string> slot = lignes_emplacement(n, lieu.ville, fichier, ext);
         r.emplacements.insert(r.emplacements.end(), slot.begin(), slot.end());
         if (fichier.empty()) {

@@ -79,6 +79,7 @@ struct RapportListe {
     std::vector<std::string> messages;     // "Erreur dans les coordonnées de la ville …"
     std::vector<std::string> emplacements; // the lines of "ville_OK.txt"
     std::filesystem::path page_liste;      // "Orvanew/Calendri/calendri.htm"
+    bool interrompu = false;               // stopped by the progress callback
 };
 
 /// Called after each city of a list with its file name (the spreadsheet
@@ -91,18 +92,25 @@ using ApresVille = std::function<void(const std::string& nom_fichier)>;
 using ApresPageVille =
     std::function<void(const DemandeCalendrier& demande_ville, const std::string& nom_fichier)>;
 
+/// Called before each city with the number of cities done and their total;
+/// false stops the run (the list page is then made of the cities done).
+using ProgresListe = std::function<bool(int faites, int total)>;
+
 /// `prepare_page_calendrier` over the lines of a list of cities (in the
 /// format of the places file): the page of `annee` of every city into
 /// `dossier` + year + "/" (relative to the program directory; "CAL_CIVL" or
 /// "CAL_HEBR" by default), "Orvanew/Calendri/ville_OK.txt" with the slots,
 /// "ville_HS.txt" with the cities whose coordinates are refused (they keep
 /// their slot, and get no page), then the list page "calendri." + ext.
+/// Two cities whose names fold to the same eight letters get distinct file
+/// names ("NEUILLY", "NEUILLY2"), and the report says so.
 /// Throws platform::FileError.
 RapportListe
 pages_liste_villes(const std::filesystem::path& repertoire, const DemandeCalendrier& demande,
                    int annee, const std::vector<std::string>& lignes_liste,
                    const places::TablesEte& tables, const std::filesystem::path& dossier = {},
-                   const ApresVille& apres_ville = {}, const ApresPageVille& apres_page = {});
+                   const ApresVille& apres_ville = {}, const ApresPageVille& apres_page = {},
+                   const ProgresListe& progres = {});
 
 /// The lines the text area gets after a file run: "CONSTRUCTION DES PAGES
 /// WEB TERMINEE pour 2 année(s)", the years and where the files are.

@@ -188,6 +188,50 @@ TEST(ListeDeVilles, PagesEmplacementsEtVillesEnErreur)
         std::equal(ok.begin(), ok.end(), liste_page.begin() + static_cast<long>(haut.size())));
 }
 
+// Two towns folding to the same eight letters get two files, and the
+// report says which; a run stopped by its progress makes the list page of
+// the towns done.
+TEST(ListeDeVilles, NomsUniquesEtInterruption)
+{
+    RepertoireAvecModeles dossier;
+    const std::vector<std::string> liste = {
+        "Neuilly-sur-Seine\t\tFrance\t48°53'N\t02°16'E\t+1",
+        "Neuilly-Plaisance\t\tFrance\t48°52'N\t02°31'E\t+1",
+        "Neuilly-sur-Marne\t\tFrance\t48°52'N\t02°32'E\t+1",
+        "Lyon\t\tFrance\t45°45'N\t04°51'E\t+1",
+    };
+    DemandeCalendrier d = paris(true, true);
+    d.premiers_du_mois = true;
+    std::vector<std::string> fichiers;
+    const RapportListe r =
+        pages_liste_villes(dossier.path(), d, 2025, liste, tables_livrees(), {},
+                           [&fichiers](const std::string& f) { fichiers.push_back(f); });
+    EXPECT_EQ(fichiers, (std::vector<std::string>{"Neuilly", "Neuilly2", "Neuilly3", "Lyon"}));
+    EXPECT_EQ(r.pages.size(), 4u);
+    for (const std::string& f : fichiers) {
+        EXPECT_TRUE(fs::exists(dossier / "CAL_CIVL/2025" / (f + ".htm"))) << f;
+    }
+    ASSERT_EQ(r.messages.size(), 2u);
+    EXPECT_EQ(r.messages[0], "La ville Neuilly-Plaisance a le fichier « Neuilly2 », le nom « "
+                             "Neuilly » étant déjà pris");
+    const std::vector<std::string> ok =
+        platform::read_lines(dossier / "Orvanew/Calendri/ville_OK.txt");
+    EXPECT_NE(std::find(ok.begin(), ok.end(), "Fic_Villes[5] = \"Neuilly2.htm\";"), ok.end());
+
+    RepertoireAvecModeles autre;
+    std::vector<int> vus;
+    const RapportListe arrete = pages_liste_villes(autre.path(), d, 2025, liste, tables_livrees(),
+                                                   {}, {}, {}, [&vus](int faites, int total) {
+                                                       vus.push_back(faites);
+                                                       EXPECT_EQ(total, 4);
+                                                       return faites < 2;
+                                                   });
+    EXPECT_TRUE(arrete.interrompu);
+    EXPECT_EQ(vus, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(arrete.pages.size(), 2u);
+    EXPECT_TRUE(fs::exists(arrete.page_liste));
+}
+
 TEST(Rapport, ApresUneSortieDeFichiers)
 {
     DemandeCalendrier d = paris(true, true);

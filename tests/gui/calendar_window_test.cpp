@@ -226,6 +226,29 @@ TEST_F(FenetreCalendrier, ClasseursEcritsEtOuverts)
     EXPECT_EQ(ouverts.size(), 2u);
 }
 
+// "Fic ville ci-dessus" writes the city's page; "Fic liste Willefr.cal"
+// the page of every town of the list and the list page.
+TEST_F(FenetreCalendrier, PagesDeLaVilleEtDeLaListe)
+{
+    fs::copy(fs::path(ORVANE_SOURCE_DIR) / "data" / "Orvanew", dir / "Orvanew",
+             fs::copy_options::recursive);
+    platform::write_lines(dir / "willefr.cal", {"PARIS (75)\t\tFrance\t48°52'N\t02°20'E\t+1",
+                                                "Lyon\t\tFrance\t45°45'N\t04°51'E\t+1"});
+    auto f = ouvre(SensFenetre::civil);
+    controle<QCheckBox>(*f, "CheckBox1")->setChecked(true); // short pages
+    controle<QRadioButton>(*f, "RadioButton1")->setChecked(true);
+    controle<QPushButton>(*f, "Button1")->click();
+    ASSERT_TRUE(erreurs.empty()) << erreurs.front();
+    EXPECT_TRUE(fs::exists(dir / "CAL_CIVL/2024/PARIS 75.txt"));
+    EXPECT_TRUE(memo(*f, "Memo1").contains("Page écrite : "));
+    controle<QRadioButton>(*f, "RadioButton3")->setChecked(true);
+    controle<QPushButton>(*f, "Button1")->click();
+    ASSERT_TRUE(erreurs.empty()) << erreurs.front();
+    EXPECT_TRUE(fs::exists(dir / "CAL_CIVL/2024/Lyon.txt"));
+    EXPECT_TRUE(memo(*f, "Memo1").contains("FICHIER 'WILLEFR.CAL'"));
+    EXPECT_TRUE(memo(*f, "Memo1").contains("CONSTRUCTION DES PAGES WEB TERMINEE pour 1 année(s)"));
+}
+
 TEST_F(FenetreCalendrier, OuverteParLeMenuEtLesBoutons)
 {
     DialoguesPrincipaux d;

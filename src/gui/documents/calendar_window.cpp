@@ -1,5 +1,6 @@
 #include "gui/documents/calendar_window.h"
 
+#include "documents/city_pages.h"
 #include "documents/dates_file.h"
 #include "documents/workbook_build.h"
 #include "documents/year_page.h"
@@ -10,6 +11,8 @@
 #include "places/dst_texts.h"
 #include "platform/clock.h"
 #include "platform/file_error.h"
+#include "platform/file_lookup.h"
+#include "platform/text_file.h"
 #include "shell/app_context.h"
 #include "zmanim/settings/opinions.h"
 
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -399,7 +403,11 @@ void TFCivHebr::Button1Click()
     try {
         switch (r->sortie) {
         case documents::Sortie::simplifie:
-            construit_calendrier_simplifie(*r);
+            if (c_.cible == documents::CibleFenetre::memo) {
+                construit_calendrier_simplifie(*r);
+            } else {
+                construit_pages(*r);
+            }
             break;
         case documents::Sortie::dates:
             construit_fichier_dates();
@@ -446,6 +454,49 @@ void TFCivHebr::construit_calendrier_simplifie(const documents::CalculRetenu& r)
     }
     affiche(calendrier.memo);
     documents::ecrit_fichiers_calendrier(ctx_.repertoire, calendrier, d);
+}
+
+void TFCivHebr::construit_pages(const documents::CalculRetenu& r)
+{
+    const documents::DemandeCalendrier d = demande(r);
+    const int derniere = d.annee + d.nombre_annees - 1;
+    std::vector<std::string> lignes;
+    if (c_.cible == documents::CibleFenetre::fichier_ville) {
+        for (const documents::ResultatPage& p :
+             documents::pages_une_ville(ctx_.repertoire, d, ctx_.donnees.tables_ete)) {
+            lignes.push_back((p.construite ? "Page écrite : " : "Page déjà faite, gardée : ") +
+                             p.page.string());
+        }
+    } else {
+        const std::vector<std::string> liste =
+            platform::read_lines(platform::lookup_ignoring_case(ctx_.repertoire, "willefr.cal"));
+        // Every city of the list, every year: long work, shown and stoppable.
+        QProgressDialog progres(QStringLiteral("Pages des villes de « willefr.cal »…"),
+                                QStringLiteral("&Annuler"), 0,
+                                static_cast<int>(liste.size()) * d.nombre_annees, this);
+        progres.setWindowModality(Qt::WindowModal);
+        progres.setMinimumDuration(500);
+        for (int annee = d.annee; annee <= derniere; ++annee) {
+            const int deja = (annee - d.annee) * static_cast<int>(liste.size());
+            const documents::RapportListe rapport = documents::pages_liste_villes(
+                ctx_.repertoire, d, annee, liste, ctx_.donnees.tables_ete, {}, {}, {},
+                [&progres, deja](int faites, int) {
+                    progres.setValue(deja + faites);
+                    return !progres.wasCanceled();
+                });
+            lignes.insert(lignes.end(), rapport.messages.begin(), rapport.messages.end());
+            if (rapport.interrompu) {
+                lignes.push_back("Construction arrêtée en " + std::to_string(annee) + ".");
+                affiche(lignes);
+                return;
+            }
+        }
+        lignes.emplace_back("FICHIER 'WILLEFR.CAL'");
+    }
+    for (const std::string& l : documents::rapport_pages(d, d.annee, derniere)) {
+        lignes.push_back(l);
+    }
+    affiche(lignes);
 }
 
 void TFCivHebr::construit_classeur(const documents::CalculRetenu& r)

@@ -94,6 +94,8 @@ private:
     /// retained.
     [[nodiscard]] documents::DemandeCalendrier demande(const documents::CalculRetenu& r) const;
     void construit_calendrier_simplifie(const documents::CalculRetenu& r);
+    /// The page files of the city, or of every city of "willefr.cal".
+    void construit_pages(const documents::CalculRetenu& r);
     /// The workbook of a spreadsheet kind, opened with the desktop's
     /// application when the kind hands off.
     void construit_classeur(const documents::CalculRetenu& r);
