@@ -301,6 +301,16 @@ RapportListe pages_liste_villes(const fs::path& repertoire, const DemandeCalendr
     const std::string ext(extension_pages(demande));
     const fs::path sortie = dossier.empty() ? dossier_par_defaut(demande) : dossier;
     const fs::path calendri = fs::path(std::string(dossier_donnees)) / "Calendri";
+    // Every template of the run is there before the first page is written.
+    const Famille f = famille(demande, "Calendri");
+    for (const fs::path& modele :
+         {f.tete, f.pied, calendri / ("cal_haut." + ext), calendri / ("cal_bas." + ext)}) {
+        if (!fs::is_regular_file(platform::lookup_ignoring_case(repertoire, modele))) {
+            throw platform::file_error(platform::FileAction::open,
+                                       platform::lookup_ignoring_case(repertoire, modele),
+                                       "le modèle de page manque");
+        }
+    }
     for (std::size_t i = 0; i < lignes_liste.size(); ++i) {
         const int n = emplacement_ville(static_cast<int>(i));
         const places::Place lieu = places::decoupe_ligne_lieu(lignes_liste[i]);

@@ -2,6 +2,7 @@
 // directory holding the delivered templates.
 #include "document_files.h"
 #include "documents/city_pages.h"
+#include "platform/file_error.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,22 @@ TEST(ListeDeVilles, NomsUniquesEtInterruption)
     EXPECT_EQ(vus, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(arrete.pages.size(), 2u);
     EXPECT_TRUE(fs::exists(arrete.page_liste));
+}
+
+// A template missing stops the list run before any page is written.
+TEST(ListeDeVilles, ModeleManquantAvantToutePage)
+{
+    RepertoireAvecModeles dossier;
+    fs::remove(dossier / "Orvanew/Calendri/cal_bas.htm");
+    DemandeCalendrier d = paris(true, true);
+    try {
+        (void)pages_liste_villes(dossier.path(), d, 2025, {"Lyon\t\tFrance\t45°45'N\t04°51'E\t+1"},
+                                 tables_livrees());
+        ADD_FAILURE() << "no error for a missing template";
+    } catch (const platform::FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("cal_bas.htm"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(fs::exists(dossier / "CAL_CIVL/2025/Lyon.htm"));
 }
 
 TEST(Rapport, ApresUneSortieDeFichiers)
