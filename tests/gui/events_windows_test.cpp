@@ -1,5 +1,6 @@
 // The festivals window and the year-type window driven offscreen in a fresh
 // program directory.
+#include "documents/html_check.h"
 #include "gui/common/text_printer.h"
 #include "gui/events/festivals_window.h"
 #include "gui/events/year_type_window.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -74,6 +76,38 @@ protected:
     std::vector<std::string> erreurs;
     std::vector<TexteAImprimer> imprimes;
 };
+
+// "Page web": each year computed is also a page between the festivals'
+// templates, well formed, with its title; an existing page is kept.
+TEST_F(FenetresEvenements, FetesEnPageWeb)
+{
+    std::filesystem::copy(std::filesystem::path(ORVANE_SOURCE_DIR) / "data" / "Orvanew",
+                          dir / "Orvanew", std::filesystem::copy_options::recursive);
+    TFFetes f(*ctx, events::ModeFetes::fetes);
+    branche(f);
+    f.findChild<QSpinBox*>("AnneeHebraique")->setValue(5785);
+    f.findChild<QSpinBox*>("NbAnnees")->setValue(2);
+    f.findChild<QCheckBox*>("CheckBoxWeb")->setChecked(true);
+    f.findChild<QPushButton*>("BoutonCalculer")->click();
+    ASSERT_TRUE(erreurs.empty()) << erreurs.front();
+    for (int annee : {5785, 5786}) {
+        const auto page = dir / "Orvanew/Fetes/FETES" / (std::to_string(annee) + ".htm");
+        ASSERT_TRUE(std::filesystem::exists(page)) << annee;
+        const std::string html = platform::read_text(page);
+        EXPECT_EQ(documents::test::defauts_html(html), std::vector<std::string>{}) << annee;
+        EXPECT_NE(html.find("de l'année juive " + std::to_string(annee) + "<BR>Années civiles " +
+                            std::to_string(annee - 3760) + "/" + std::to_string(annee - 3759)),
+                  std::string::npos);
+        EXPECT_NE(html.find("<PRE><FONT style=\"font-size: 8pt\">"), std::string::npos);
+        EXPECT_NE(html.find("* F : Jour de fête chômé&nbsp;&nbsp;f : Jour de demi-fête"),
+                  std::string::npos);
+    }
+    EXPECT_NE(platform::read_text(dir / "Orvanew/Fetes/FETES/5785.htm").find("Pessa'h"),
+              std::string::npos);
+    platform::write_lines(dir / "Orvanew/Fetes/FETES/5785.htm", {"gardée"});
+    f.findChild<QPushButton*>("BoutonCalculer")->click();
+    EXPECT_EQ(platform::read_lines(dir / "Orvanew/Fetes/FETES/5785.htm"), Lignes{"gardée"});
+}
 
 TEST_F(FenetresEvenements, FetesEtatInitialEtAnneesLiees)
 {

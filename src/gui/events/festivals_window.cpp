@@ -1,5 +1,7 @@
 #include "gui/events/festivals_window.h"
 
+#include "documents/festival_pages.h"
+
 #include "engine/date_validity.h"
 #include "events/cycles/molad_rows.h"
 #include "events/festivals/consistory.h"
@@ -21,6 +23,7 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -196,6 +199,12 @@ void TFFetes::cree_boutons()
          {aujourdhui, defaut, calculer, imprimer, enregistrer, glossaire, ciop, fermer}) {
         l->addWidget(b);
     }
+    // Each year also as a web page, between the festivals' page templates.
+    web_ = new QCheckBox(QStringLiteral("Page web"), boite);
+    web_->setObjectName("CheckBoxWeb");
+    web_->setToolTip(QStringLiteral("Chaque année est aussi écrite en page HTML dans "
+                                    "Orvanew/Fetes/FETES"));
+    l->addWidget(web_);
     l->addStretch();
     static_cast<QGridLayout*>(layout())->addWidget(boite, 2, 0);
 }
@@ -304,6 +313,9 @@ bool TFFetes::calcule(bool consistoire)
             events::ecrit_fichiers_ciop(ctx_.repertoire, fichiers);
         } else {
             memo1_->ajoute(t.lignes);
+            if (web_->isChecked()) {
+                (void)documents::page_fetes(ctx_.repertoire, annees[i], t.lignes);
+            }
         }
         memo2_->ajoute(t.caracteristiques);
     }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -78,6 +79,7 @@ private:
     QSpinBox* nb_annees_ = nullptr;
     QSpinBox* increment_ = nullptr;
     QListWidget* noms_ = nullptr;
+    QCheckBox* web_ = nullptr; // "Page web"
     QLabel* signe_ = nullptr;
     QLabel* mot_ = nullptr;
     QLabel* nature_ = nullptr;
