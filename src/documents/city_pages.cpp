@@ -57,7 +57,8 @@ char32_t lettre_simple(char32_t c)
     if (c < 0x20 || c == 0x7f || blancs.find(c) != std::u32string_view::npos) {
         return U' ';
     }
-    return c;
+    // Every other accented Latin letter loses its accent ("Ñ" → "N").
+    return platform::lettre_sans_accent(c);
 }
 
 /// The two templates of a page family: "Orvanew/Dates/fic_cc1.htm" and

@@ -16,16 +16,14 @@ namespace
 /// in lower case.
 char32_t lettre_de_base(char32_t c)
 {
-    static constexpr std::u32string_view accentuees = U"àáâãäåçèéêëìíîïñòóôõöùúûüýÿ";
-    static constexpr std::u32string_view bases = U"aaaaaaceeeeiiiinooooouuuuyy";
+    c = platform::lettre_sans_accent(c);
     if (c >= U'A' && c <= U'Z') {
         return c + 32;
     }
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-        c += 32; // Latin-1 capitals
+        c += 32; // Latin-1 capitals without a base letter (Æ, Þ)
     }
-    const std::size_t i = accentuees.find(c);
-    return i == std::u32string_view::npos ? c : bases[i];
+    return c;
 }
 
 constexpr std::size_t longueur_decalage = 10;

@@ -285,4 +285,19 @@ std::string escape_for_display(std::string_view text)
     return shown;
 }
 
+char32_t lettre_sans_accent(char32_t c) noexcept
+{
+    // The base letter of each code point from U+00C0 to U+017F; "?" for
+    // those without one (Æ, ×, ß, Þ ...), which stay as they are.
+    static constexpr std::string_view bases =
+        "AAAAAA?CEEEEIIII?NOOOOO?OUUUUY??aaaaaa?ceeeeiiii?nooooo?ouuuuy?"
+        "yAaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKk?LlLlLl??LlNnNnNn???OoOoOo??"
+        "RrRrRrSsSsSsSsTtTt??UuUuUuUuUuUuWwYyYZzZzZz?";
+    if (c < 0xC0 || c >= 0xC0 + bases.size()) {
+        return c;
+    }
+    const char b = bases[c - 0xC0];
+    return b == '?' ? c : static_cast<char32_t>(b);
+}
+
 } // namespace orvane::platform

@@ -74,6 +74,11 @@ struct CodePoint {
 /// so that a typed text is shown on a terminal as it was, never raw.
 [[nodiscard]] std::string escape_for_display(std::string_view text);
 
+/// The letter without its accent, case kept: the accented Latin letters of
+/// U+00C0 to U+017F ("É" → "E", "ñ" → "n", "Ł" → "L"); any other character
+/// as it is.
+[[nodiscard]] char32_t lettre_sans_accent(char32_t c) noexcept;
+
 /// The code points of a UTF-8 text; an invalid byte gives U+FFFD.
 [[nodiscard]] std::u32string decode_utf8(std::string_view text);
 

@@ -20,8 +20,13 @@ TEST(NomFichierVille, Exemples)
     EXPECT_EQ(nom_fichier_ville("Saint-Jean-de-Luz"), "Saint Je");
     EXPECT_EQ(nom_fichier_ville("Béziers"), "Beziers");
     EXPECT_EQ(nom_fichier_ville("PARIS (75)"), "PARIS 75");
-    EXPECT_EQ(nom_fichier_ville("L'Haÿ-les-Roses"), "L Haÿ le");
-    EXPECT_EQ(nom_fichier_ville("Ïle Ça"), "Ile Ça"); // Ç is not among the letters made plain
+    // Every accent goes, not only the French ones.
+    EXPECT_EQ(nom_fichier_ville("Ñuñoa"), "Nunoa");
+    EXPECT_EQ(nom_fichier_ville("Łódź"), "Lodz");
+    EXPECT_EQ(nom_fichier_ville("Ústí nad Labem"), "Usti nad");
+    EXPECT_EQ(nom_fichier_ville("Øresund"), "Oresund");
+    EXPECT_EQ(nom_fichier_ville("L'Haÿ-les-Roses"), "L Hay le");
+    EXPECT_EQ(nom_fichier_ville("Ïle Ça"), "Ile Ca");
     EXPECT_EQ(nom_fichier_ville("Montréal, Québec"), "Montreal");
     EXPECT_EQ(nom_fichier_ville("---"), "");
     // Nothing that could leave the output folder or break a file name.

@@ -8,6 +8,32 @@ namespace orvane::platform
 namespace
 {
 
+// Each accented Latin letter of U+00C0..U+017F loses its accent and keeps
+// its case; the letters without a base letter and every other character
+// stay as they are.
+TEST(LettreSansAccent, LatinAccentue)
+{
+    const std::u32string accentuees = U"ÀÉîõÜçÑŁłŚźŽĞ";
+    const std::u32string bases = U"AEioUcNLlSzZG";
+    for (std::size_t i = 0; i < accentuees.size(); ++i) {
+        EXPECT_EQ(static_cast<unsigned>(lettre_sans_accent(accentuees[i])),
+                  static_cast<unsigned>(bases[i]))
+            << i;
+    }
+    for (char32_t c : std::u32string(U"aZ9 Æßþ×÷אЖ€")) {
+        EXPECT_EQ(static_cast<unsigned>(lettre_sans_accent(c)), static_cast<unsigned>(c));
+    }
+    // Over the whole block, a letter that changes becomes an ASCII letter
+    // of the same case.
+    for (char32_t c = 0xC0; c < 0x180; ++c) {
+        const char32_t b = lettre_sans_accent(c);
+        if (b != c) {
+            EXPECT_TRUE((b >= U'A' && b <= U'Z') || (b >= U'a' && b <= U'z'))
+                << std::hex << static_cast<unsigned>(c);
+        }
+    }
+}
+
 TEST(CharCount, CountsCharactersNotBytes)
 {
     EXPECT_EQ(char_count(""), 0u);
