@@ -20,8 +20,8 @@
 #include <chrono>
 #include <cstring>
 #include <fstream>
-#include <regex>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include <csignal>
@@ -189,21 +189,35 @@ TEST(PagesDansUnNavigateur, PageDUneVilleEnCivil)
     }
     EXPECT_NE(p.dom.find("</pre></td></tr></tbody></table>", avant), std::string::npos);
 
-    const std::regex ligne_du_jour("\n  (Dimanche|Lundi|Mardi|Mercredi|Jeudi|Vendredi|Chabbat) +"
-                                   "([0-9]{1,2}) (Janv|Févr|Mars|Avri|Mai |Juin|Juil|Août|Sept|"
-                                   "Octo|Nove|Déce) 2025 ");
+    // Each day line: "\n  " + weekday + blanks + day + " " + month (four
+    // letters) + " 2025 ".
     const std::vector<std::string> jours = {"Lundi",    "Mardi",   "Mercredi", "Jeudi",
                                             "Vendredi", "Chabbat", "Dimanche"};
     const std::vector<std::string> abreges = {"Janv", "Févr", "Mars", "Avri", "Mai ", "Juin",
                                               "Juil", "Août", "Sept", "Octo", "Nove", "Déce"};
     std::set<std::pair<unsigned, unsigned>> vus;
-    for (auto it = std::sregex_iterator(p.dom.begin(), p.dom.end(), ligne_du_jour);
-         it != std::sregex_iterator(); ++it) {
-        const unsigned m = static_cast<unsigned>(
-            std::find(abreges.begin(), abreges.end(), (*it)[3].str()) - abreges.begin() + 1);
-        const unsigned j = static_cast<unsigned>(std::stoi((*it)[2].str()));
-        EXPECT_TRUE(vus.insert({m, j}).second) << (*it)[0].str() << " twice";
-        EXPECT_EQ((*it)[1].str(), jours[jour_iso(2025, m, j) - 1]) << (*it)[0].str();
+    for (std::size_t debut = p.dom.find("\n  "); debut != std::string::npos;
+         debut = p.dom.find("\n  ", debut + 1)) {
+        std::istringstream ligne(p.dom.substr(debut + 3, 40));
+        std::string nom;
+        unsigned j = 0;
+        ligne >> nom >> j;
+        const auto jour = std::find(jours.begin(), jours.end(), nom);
+        if (jour == jours.end() || !ligne || ligne.get() != ' ') {
+            continue;
+        }
+        std::string reste;
+        std::getline(ligne, reste);
+        const auto m_it =
+            std::find_if(abreges.begin(), abreges.end(), [&reste](const std::string& a) {
+                return reste.rfind(a + " 2025 ", 0) == 0;
+            });
+        if (m_it == abreges.end()) {
+            continue;
+        }
+        const auto m = static_cast<unsigned>(m_it - abreges.begin() + 1);
+        EXPECT_TRUE(vus.insert({m, j}).second) << nom << " " << j << "/" << m << " twice";
+        EXPECT_EQ(nom, jours[jour_iso(2025, m, j) - 1]) << j << "/" << m;
     }
     EXPECT_EQ(vus.size(), 365u);
 }
