@@ -249,6 +249,23 @@ TEST_F(FenetreCalendrier, PagesDeLaVilleEtDeLaListe)
     EXPECT_TRUE(memo(*f, "Memo1").contains("CONSTRUCTION DES PAGES WEB TERMINEE pour 1 année(s)"));
 }
 
+// "Iphone consistoire" builds one calendar a year for the place.
+TEST_F(FenetreCalendrier, BoucleDuConsistoire)
+{
+    auto f = ouvre(SensFenetre::civil);
+    controle<QComboBox>(*f, "ComboBox5")->setCurrentIndex(8);
+    controle<QSpinBox>(*f, "SpinEdit1")->setValue(2);
+    controle<QPushButton>(*f, "Button1")->click();
+    ASSERT_TRUE(erreurs.empty()) << erreurs.front();
+    EXPECT_TRUE(memo(*f, "Memo1").contains("2 calendrier(s) construit(s) pour le consistoire."));
+    EXPECT_TRUE(memo(*f, "Memo1").contains("Année civile 2025"));
+    EXPECT_EQ(controle<QComboBox>(*f, "ComboBox3")->currentText(), "Beth Din (France)");
+    auto h = ouvre(SensFenetre::hebreu); // refused in the Hebrew direction
+    controle<QComboBox>(*h, "ComboBox5")->setCurrentIndex(8);
+    controle<QPushButton>(*h, "Button1")->click();
+    ASSERT_EQ(erreurs.size(), 1u);
+}
+
 TEST_F(FenetreCalendrier, OuverteParLeMenuEtLesBoutons)
 {
     DialoguesPrincipaux d;

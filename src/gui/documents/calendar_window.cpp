@@ -1,6 +1,7 @@
 #include "gui/documents/calendar_window.h"
 
 #include "documents/city_pages.h"
+#include "documents/consistory_loop.h"
 #include "documents/dates_file.h"
 #include "documents/workbook_build.h"
 #include "documents/year_page.h"
@@ -420,6 +421,9 @@ void TFCivHebr::Button1Click()
         case documents::Sortie::mural_hebreu:
             construit_classeur(*r);
             break;
+        case documents::Sortie::iphone_consistoire:
+            construit_boucle_consistoire(*r);
+            break;
         default:
             dialogues_.information(
                 "La construction de ce calendrier (« " +
@@ -497,6 +501,22 @@ void TFCivHebr::construit_pages(const documents::CalculRetenu& r)
         lignes.push_back(l);
     }
     affiche(lignes);
+}
+
+void TFCivHebr::construit_boucle_consistoire(const documents::CalculRetenu& r)
+{
+    const documents::RapportConsistoire rapport =
+        documents::boucle_consistoire(c_, r, ctx_.options, ctx_.donnees.config_ciop,
+                                      ctx_.donnees.tables_ete, ctx_.repertoire, {});
+    std::vector<std::string> lignes = rapport.memo;
+    lignes.emplace_back();
+    lignes.push_back(std::to_string(rapport.calendriers) +
+                     " calendrier(s) construit(s) pour le consistoire.");
+    lignes.insert(lignes.end(), rapport.erreurs.begin(), rapport.erreurs.end());
+    affiche(lignes);
+    c_.lieu = rapport.lieu;
+    c_.opinion = "Beth Din (France)";
+    montre(c_);
 }
 
 void TFCivHebr::construit_classeur(const documents::CalculRetenu& r)

@@ -96,6 +96,8 @@ private:
     void construit_calendrier_simplifie(const documents::CalculRetenu& r);
     /// The page files of the city, or of every city of "willefr.cal".
     void construit_pages(const documents::CalculRetenu& r);
+    /// "Iphone consistoire": the loop of builds for the consistory.
+    void construit_boucle_consistoire(const documents::CalculRetenu& r);
     /// The workbook of a spreadsheet kind, opened with the desktop's
     /// application when the kind hands off.
     void construit_classeur(const documents::CalculRetenu& r);
