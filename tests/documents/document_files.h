@@ -2,6 +2,7 @@
 // directory, the bytes of written files, and the golden files.
 #pragma once
 
+#include "documents/calendar_request.h"
 #include "places/dst.h"
 #include "platform/temporary_directory.h"
 
@@ -44,6 +45,17 @@ public:
                               std::filesystem::copy_options::recursive);
     }
 };
+
+/// The request of Paris (the default place and opinion) for a whole year
+/// of the direction.
+inline DemandeCalendrier demande_paris(Sens sens, int annee)
+{
+    DemandeCalendrier d;
+    d.sens = sens;
+    d.annee = annee;
+    d.mois_fin = sens == Sens::civil_hebreu ? 12 : 13;
+    return d;
+}
 
 /// Compares the bytes of `fichier` with the golden file `nom`; with
 /// ORVANE_REECRIT_GOLDEN=1 the golden file is written instead (to be read

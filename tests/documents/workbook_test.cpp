@@ -25,11 +25,7 @@ namespace fs = std::filesystem;
 
 DemandeCalendrier paris(Sens sens, int annee)
 {
-    DemandeCalendrier d;
-    d.sens = sens;
-    d.annee = annee;
-    d.mois_fin = sens == Sens::civil_hebreu ? 12 : 13;
-    return d;
+    return demande_paris(sens, annee);
 }
 
 std::vector<std::string> decoupe(const std::string& ligne, char separateur = '\t')

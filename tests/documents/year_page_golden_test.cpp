@@ -20,11 +20,7 @@ using namespace test;
 
 DemandeCalendrier paris(Sens sens, int annee)
 {
-    DemandeCalendrier d;
-    d.sens = sens;
-    d.annee = annee;
-    d.mois_fin = sens == Sens::civil_hebreu ? 12 : 13;
-    return d;
+    return demande_paris(sens, annee);
 }
 
 /// The text area saved by "Enregistrer" and the export file.

@@ -262,51 +262,43 @@ void TFCivHebr::annee_changee(int annee)
 {
     // The year before the change decides which side a year 0 goes to.
     const int precedente = c_.annee;
-    documents::ControlesCalendrier c = controles();
-    c.annee = precedente;
-    documents::change_annee(c, annee);
-    c_ = c;
-    montre(c_);
-    montre_heure_ete();
+    applique([&](auto& c) {
+        c.annee = precedente;
+        documents::change_annee(c, annee);
+    });
 }
 
 void TFCivHebr::autre_annee_changee(int annee)
 {
     const int precedente = c_.autre_annee;
-    documents::ControlesCalendrier c = controles();
-    c.autre_annee = precedente;
-    documents::change_autre_annee(c, annee);
-    c_ = c;
-    montre(c_);
-    montre_heure_ete();
+    applique([&](auto& c) {
+        c.autre_annee = precedente;
+        documents::change_autre_annee(c, annee);
+    });
 }
 
 void TFCivHebr::pays_choisi(const QString& pays)
 {
-    documents::ControlesCalendrier c = controles();
-    const places::ChoixPays choix = places::choix_pays(ctx_.lieux.listes, texte(pays));
-    if (choix.premier_lieu) {
-        c.lieu = *choix.premier_lieu;
-    } else {
-        c.lieu.pays = texte(pays);
-        c.lieu.ville.clear();
-    }
-    documents::choisit_ville(c);
-    c_ = c;
-    montre(c_);
-    montre_heure_ete();
+    applique([&](auto& c) {
+        const places::ChoixPays choix = places::choix_pays(ctx_.lieux.listes, texte(pays));
+        if (choix.premier_lieu) {
+            c.lieu = *choix.premier_lieu;
+        } else {
+            c.lieu.pays = texte(pays);
+            c.lieu.ville.clear();
+        }
+        documents::choisit_ville(c);
+    });
 }
 
 void TFCivHebr::ville_choisie(const QString& ville)
 {
-    documents::ControlesCalendrier c = controles();
-    if (const auto lieu = places::choix_ville(ctx_.lieux.listes, texte(ville), c.lieu.pays)) {
-        c.lieu = *lieu;
-    }
-    documents::choisit_ville(c);
-    c_ = c;
-    montre(c_);
-    montre_heure_ete();
+    applique([&](auto& c) {
+        if (const auto lieu = places::choix_ville(ctx_.lieux.listes, texte(ville), c.lieu.pays)) {
+            c.lieu = *lieu;
+        }
+        documents::choisit_ville(c);
+    });
 }
 
 void TFCivHebr::opinion_choisie()
@@ -374,22 +366,23 @@ void TFCivHebr::affiche(const std::vector<std::string>& lignes)
     zone()->affiche(lignes);
 }
 
-void TFCivHebr::SpeedButton1Click()
+void TFCivHebr::applique(const std::function<void(documents::ControlesCalendrier&)>& change)
 {
     documents::ControlesCalendrier c = controles();
-    documents::annees_d_aujourdhui(c, aujourdhui(ctx_));
+    change(c);
     c_ = c;
     montre(c_);
     montre_heure_ete();
 }
 
+void TFCivHebr::SpeedButton1Click()
+{
+    applique([this](auto& c) { documents::annees_d_aujourdhui(c, aujourdhui(ctx_)); });
+}
+
 void TFCivHebr::SpeedButton2Click()
 {
-    documents::ControlesCalendrier c = controles();
-    documents::valeurs_par_defaut(c, aujourdhui(ctx_));
-    c_ = c;
-    montre(c_);
-    montre_heure_ete();
+    applique([this](auto& c) { documents::valeurs_par_defaut(c, aujourdhui(ctx_)); });
 }
 
 void TFCivHebr::Button1Click()

@@ -76,6 +76,9 @@ private:
     void connecte();
     void remplit_pays();
     void ouvre_lieu();
+    /// A change of the model read from the controls, shown back with the
+    /// place's daylight-saving line.
+    void applique(const std::function<void(documents::ControlesCalendrier&)>& change);
     /// The model back into the widgets, without their change signals.
     void montre(const documents::ControlesCalendrier& c);
     void annee_changee(int annee);
