@@ -1,5 +1,7 @@
 #include "documents/year_page.h"
 
+#include "documents/sabbath_entry_rules.h"
+
 #include "documents/calendar_day.h"
 #include "documents/day_times_text.h"
 #include "documents/page_header.h"
@@ -311,6 +313,7 @@ private:
         demande.correction_ete = tables_.correction(d_.lieu.pays, d_.mode_horaire, jour, 0);
         zmanim::DayTimes t;
         zmanim::horaires_du_jour(demande, reglages_, t, d_.contexte);
+        t.entree_chabbat = entree_selon_la_regle(t, d_.regle_entree, demande.correction_ete > 0);
         return t;
     }
 
