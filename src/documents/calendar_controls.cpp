@@ -266,6 +266,7 @@ DemandeCalendrier demande_du_calcul(const ControlesCalendrier& c, const CalculRe
     d.diaspora = r.diaspora;
     d.tossefet = r.tossefet;
     d.regle_entree = r.regle_entree;
+    d.toutes_entrees = c.toutes_entrees;
     d.est_ouest = c.est_ouest;
     d.contexte.sortie_marseille = r.marseille;
     return d;

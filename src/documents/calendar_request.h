@@ -59,6 +59,7 @@ struct DemandeCalendrier {
     bool diaspora = true;
     int tossefet = zmanim::tossefet_diaspora; // "Tossefet, entrée Chab.", minutes
     int regle_entree = 0;                     // index of the Sabbath-entry rule, 0..7
+    bool toutes_entrees = false; // "Affiche toutes les entrées de Chabbat": the usual one too
     /// Minutes of arc between the centre of the town and its east or west
     /// end ("estouest"), for the opinion of Rav Rottenberg.
     int est_ouest = 3;

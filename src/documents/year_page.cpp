@@ -313,7 +313,13 @@ private:
         demande.correction_ete = tables_.correction(d_.lieu.pays, d_.mode_horaire, jour, 0);
         zmanim::DayTimes t;
         zmanim::horaires_du_jour(demande, reglages_, t, d_.contexte);
-        t.entree_chabbat = entree_selon_la_regle(t, d_.regle_entree, demande.correction_ete > 0);
+        const zmanim::TexteHoraire regle =
+            entree_selon_la_regle(t, d_.regle_entree, demande.correction_ete > 0);
+        entree_habituelle_.reset();
+        if (!(regle == t.entree_chabbat)) {
+            entree_habituelle_ = t.entree_chabbat;
+            t.entree_chabbat = regle;
+        }
         return t;
     }
 
@@ -350,6 +356,16 @@ private:
             mois.lignes.push_back(ligne_nouvel_an(j.hebraique.annee, j.embolismique));
         }
         mois.lignes.push_back(ligne);
+        // "Affiche toutes les entrées de Chabbat": the usual entry under the
+        // line whose entry the rule moved.
+        std::optional<std::string> habituelle;
+        if (d_.toutes_entrees && d_.horaires && entree_habituelle_ &&
+            ligne.find("E.Ch") != std::string::npos) {
+            habituelle = std::string(40, ' ') +
+                         "Entrée habituelle du Chabbat : " + entree_habituelle_->heures + ":" +
+                         entree_habituelle_->minutes;
+            mois.lignes.push_back(*habituelle);
+        }
         exporte_ligne(construit_calch(jour, d_.sens, colonnes));
         mois.jours.push_back(std::move(jour));
         if (!vers_memo() || !compteur_.affiche) {
@@ -359,6 +375,9 @@ private:
             page_.memo.push_back(mois.lignes[mois.lignes.size() - 2]);
         }
         page_.memo.push_back(ligne);
+        if (habituelle) {
+            page_.memo.push_back(*habituelle);
+        }
         if (++compteur_.lignes_jour >= limite_) {
             compteur_.affiche = false;
             // The text area holds no more: say so rather than stop silently.
@@ -368,6 +387,8 @@ private:
     }
 
     const DemandeCalendrier& d_;
+    /// The usual entry of the last day computed, when the rule moved it.
+    std::optional<zmanim::TexteHoraire> entree_habituelle_;
     const places::TablesEte& tables_;
     CompteurAffichage& compteur_;
     zmanim::ZmanimSettings reglages_;

@@ -292,6 +292,40 @@ TEST(FenetreCalendrier, EtoilesRegleEtOpinionAConfirmer)
     EXPECT_EQ(calcul->opinion, "Or Méïr");
 }
 
+// The request of the builders carries every choice of the controls and
+// what "Calculer" retained.
+TEST(FenetreCalendrier, DemandeDuCalcul)
+{
+    ControlesCalendrier c = controles(jerusalem, SensFenetre::hebreu);
+    c.annee = 5785;
+    c.nombre_annees = 3;
+    c.premiers_du_mois = true;
+    c.toutes_entrees = true;
+    c.regle_entree = 5;
+    c.est_ouest = 7;
+    c.cible = CibleFenetre::fichier_ville;
+    CalculRetenu r;
+    r.tossefet = 40;
+    r.diaspora = false;
+    r.opinion = "Or Méïr";
+    r.regle_entree = 5;
+    r.marseille = true;
+    const DemandeCalendrier d = demande_du_calcul(c, r);
+    EXPECT_EQ(d.sens, Sens::hebreu_civil);
+    EXPECT_EQ(d.annee, 5785);
+    EXPECT_EQ(d.nombre_annees, 3);
+    EXPECT_TRUE(d.premiers_du_mois);
+    EXPECT_TRUE(d.toutes_entrees);
+    EXPECT_EQ(d.regle_entree, 5);
+    EXPECT_EQ(d.est_ouest, 7);
+    EXPECT_EQ(d.cible, Cible::fichier);
+    EXPECT_EQ(d.tossefet, 40);
+    EXPECT_FALSE(d.diaspora);
+    EXPECT_EQ(d.opinion, "Or Méïr");
+    EXPECT_TRUE(d.contexte.sortie_marseille);
+    EXPECT_EQ(d.lieu.ville, "Jérusalem");
+}
+
 TEST(FenetreCalendrier, RefusDesSorties)
 {
     ControlesCalendrier c = controles(paris);

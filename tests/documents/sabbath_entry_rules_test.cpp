@@ -96,5 +96,37 @@ TEST(ReglesEntreeChabbat, ChaqueVendrediDeParis)
     EXPECT_GT(a_vingt_heures, 3);
 }
 
+// "Affiche toutes les entrées de Chabbat": under each Friday whose entry
+// the rule moved, the usual entry on a line of its own; nothing else moves.
+TEST(ReglesEntreeChabbat, ToutesLesEntrees)
+{
+    DemandeCalendrier d = demande_paris(Sens::civil_hebreu, 2025);
+    d.regle_entree = 4;
+    const CalendrierSimplifie seule = calendrier_simplifie(d, tables_livrees());
+    d.toutes_entrees = true;
+    const CalendrierSimplifie toutes = calendrier_simplifie(d, tables_livrees());
+    const auto normales =
+        entrees(calendrier_simplifie(demande_paris(Sens::civil_hebreu, 2025), tables_livrees()));
+    std::vector<std::string> sans_ajouts;
+    int ajoutees = 0;
+    for (std::size_t i = 0; i < toutes.memo.size(); ++i) {
+        const std::string& l = toutes.memo[i];
+        if (l.find("Entrée habituelle du Chabbat : ") == std::string::npos) {
+            sans_ajouts.push_back(l);
+            continue;
+        }
+        ++ajoutees;
+        ASSERT_GT(i, 0u);
+        const std::string vendredi = toutes.memo[i - 1].substr(0, 23);
+        const int n = normales.at(vendredi);
+        EXPECT_EQ(l.substr(l.size() - 5), (n / 60 < 10 ? "0" : "") + std::to_string(n / 60) + ":" +
+                                              (n % 60 < 10 ? "0" : "") + std::to_string(n % 60))
+            << vendredi;
+    }
+    EXPECT_EQ(sans_ajouts, seule.memo);
+    EXPECT_GT(ajoutees, 10);
+    EXPECT_EQ(toutes.pages[0].export_lignes, seule.pages[0].export_lignes);
+}
+
 } // namespace
 } // namespace orvane::documents
