@@ -65,27 +65,6 @@ std::vector<std::string> lieu_texte(const DemandeCalendrier& d)
 
 } // namespace
 
-std::string echappe_html(std::string_view texte)
-{
-    std::string t;
-    for (char c : texte) {
-        switch (c) {
-        case '&':
-            t += "&amp;";
-            break;
-        case '<':
-            t += "&lt;";
-            break;
-        case '>':
-            t += "&gt;";
-            break;
-        default:
-            t += c;
-        }
-    }
-    return t;
-}
-
 std::string titre_mois(const MoisPage& m, Sens sens)
 {
     return nom_du_mois(m, sens) + " " + std::to_string(m.annee);

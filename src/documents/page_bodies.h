@@ -7,6 +7,8 @@
 #include "documents/calendar_request.h"
 #include "documents/year_page.h"
 
+#include "platform/text.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +16,7 @@
 namespace orvane::documents
 {
 
-/// The text with "&", "<" and ">" written as entities: a text of the data
-/// (a city, a day line) put into an HTML page.
-[[nodiscard]] std::string echappe_html(std::string_view texte);
+using platform::echappe_html;
 
 /// "Janvier 2025", "Tichri 5786": the title of a month of the page.
 [[nodiscard]] std::string titre_mois(const MoisPage& m, Sens sens);

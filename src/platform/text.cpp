@@ -300,4 +300,25 @@ char32_t lettre_sans_accent(char32_t c) noexcept
     return b == '?' ? c : static_cast<char32_t>(b);
 }
 
+std::string echappe_html(std::string_view texte)
+{
+    std::string t;
+    for (char c : texte) {
+        switch (c) {
+        case '&':
+            t += "&amp;";
+            break;
+        case '<':
+            t += "&lt;";
+            break;
+        case '>':
+            t += "&gt;";
+            break;
+        default:
+            t += c;
+        }
+    }
+    return t;
+}
+
 } // namespace orvane::platform

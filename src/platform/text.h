@@ -92,4 +92,8 @@ struct CodePoint {
 /// True when the two texts are equal without regard to case (`to_lower`).
 [[nodiscard]] bool equals_ignoring_case(std::string_view a, std::string_view b);
 
+/// The text with "&", "<" and ">" written as entities: a text of the data
+/// (a city, a day line) put into an HTML page.
+[[nodiscard]] std::string echappe_html(std::string_view texte);
+
 } // namespace orvane::platform

@@ -19,6 +19,10 @@ namespace
 {
 
 namespace fs = std::filesystem;
+using events::GenreJour;
+using events::jour_chome;
+using events::nature_du_jour;
+using events::NatureJour;
 
 const places::Place paris{"PARIS (75)", "France", "48°52'N", "02°20'E", "+1"};
 const places::Place jerusalem{"Jérusalem", "Israël", "31°46'N", "35°13'E", "+2"};

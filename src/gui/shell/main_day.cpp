@@ -68,7 +68,7 @@ void TFMainForm::affiche_horaires()
     horaires_->affiche(j);
     const std::string& nom = j.nature.nom_special;
     textes_->montre_jour_special(nom,
-                                 j.nature.genre != shell::GenreJour::ordinaire && !nom.empty());
+                                 j.nature.genre != events::GenreJour::ordinaire && !nom.empty());
     lieu_->montre_table_ete(j.horaires.annee_ete.trouve(), j.horaires.correction_ete != 0);
     // The correction of the day shows in its box and its buttons.
     lieu_->ecrit_correction(shell::texte_correction(j.horaires.correction_ete));

@@ -59,7 +59,7 @@ void dates_du_jour(JourCalcule& j, const DemandeJourAccueil& demande)
                    " " + std::to_string(d.jour) + " " +
                    std::string(engine::mois_civils[static_cast<std::size_t>(d.mois)]) + " " +
                    std::to_string(engine::annee_civile_ecrite(d.annee));
-    j.nature = nature_du_jour(j.hebraique, j.jour_semaine, demande.diaspora);
+    j.nature = events::nature_du_jour(j.hebraique, j.jour_semaine, demande.diaspora);
     j.textes = events::libelles_semaine(e, demande.diaspora);
     j.caracteristiques = events::caracteristiques_annee(e);
     j.texte_chabbat = sans_horaires_chabbat(j.textes.texte_jour);

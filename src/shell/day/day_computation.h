@@ -15,11 +15,11 @@
 
 #include "engine/dates.h"
 #include "engine/month_grid_steps.h"
+#include "events/festivals/day_kind.h"
 #include "events/festivals/week_texts.h"
 #include "events/years/characteristics.h"
 #include "places/dst.h"
 #include "places/place.h"
-#include "shell/day/day_kind.h"
 #include "shell/day/loaded_data.h"
 #include "shell/day/seasonal_hours.h"
 #include "shell/day/times_list.h"
@@ -71,7 +71,7 @@ struct JourCalcule {
     std::string date_civile;    // "Vendredi  21  Juin 2024"
     std::string date_hebraique; // "Vendredi  15  Sivan   5784"
     std::string ligne_date;     // " Vendredi 21 Juin 2024"
-    NatureJour nature;
+    events::NatureJour nature;
     events::TextesSemaine textes;
     events::CaracteristiquesAnnee caracteristiques;
 

@@ -16,7 +16,7 @@ constexpr std::string_view jeton_sortie = "heureSOR";
 
 /// The caption of a moment on a day of kind `n`; none when the line is not
 /// shown that day.
-std::optional<std::string> legende_du_jour(const zmanim::Moment& m, const NatureJour& n)
+std::optional<std::string> legende_du_jour(const zmanim::Moment& m, const events::NatureJour& n)
 {
     if (m.jeton == jeton_entree) {
         if (!n.entree) {
@@ -53,7 +53,7 @@ std::optional<long> secondes_du_creneau(const zmanim::DayTimes& jour, std::strin
 }
 
 std::vector<LigneHoraire> lignes_horaires(const zmanim::DayTimes& jour, double correction,
-                                          const NatureJour& nature)
+                                          const events::NatureJour& nature)
 {
     std::vector<LigneHoraire> lignes;
     if (jour.jour_polaire || jour.erreur_horaires) {

@@ -5,7 +5,7 @@
 // the exit line only on the day it ends.
 #pragma once
 
-#include "shell/day/day_kind.h"
+#include "events/festivals/day_kind.h"
 #include "zmanim/day/day_times.h"
 
 #include <optional>
@@ -33,7 +33,7 @@ struct LigneHoraire {
 /// The lines of the day computed in `jour` (zone and `correction` in hours
 /// as the times were written), for a day of kind `nature`.
 [[nodiscard]] std::vector<LigneHoraire>
-lignes_horaires(const zmanim::DayTimes& jour, double correction, const NatureJour& nature);
+lignes_horaires(const zmanim::DayTimes& jour, double correction, const events::NatureJour& nature);
 
 /// Seconds from the start of the date of the clock time a slot shows, or
 /// none when the slot has no time.

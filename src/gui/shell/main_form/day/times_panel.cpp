@@ -18,20 +18,20 @@ namespace
 {
 
 /// Background and text of the list by kind of day.
-std::pair<QColor, QColor> couleurs(shell::GenreJour genre)
+std::pair<QColor, QColor> couleurs(events::GenreJour genre)
 {
     switch (genre) {
-    case shell::GenreJour::fete_chomee:
+    case events::GenreJour::fete_chomee:
         return {QColor(255, 255, 150), Qt::black};
-    case shell::GenreJour::jeune:
+    case events::GenreJour::jeune:
         return {QColor(40, 70, 170), Qt::white};
-    case shell::GenreJour::kippour:
+    case events::GenreJour::kippour:
         return {QColor(128, 0, 0), Qt::white};
-    case shell::GenreJour::demi_fete:
+    case events::GenreJour::demi_fete:
         return {QColor(170, 230, 160), Qt::black};
-    case shell::GenreJour::chabbat:
+    case events::GenreJour::chabbat:
         return {QColor(170, 240, 250), Qt::black};
-    case shell::GenreJour::ordinaire:
+    case events::GenreJour::ordinaire:
         break;
     }
     return {Qt::white, Qt::black};

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace orvane::shell
+namespace orvane::events
 {
 
 /// The kinds of day, each with its own colours in the window.
@@ -47,4 +47,4 @@ struct NatureJour {
 [[nodiscard]] NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine,
                                         bool diaspora);
 
-} // namespace orvane::shell
+} // namespace orvane::events

@@ -1,4 +1,4 @@
-#include "shell/day/day_kind.h"
+#include "events/festivals/day_kind.h"
 
 #include "engine/calendar_engine.h"
 #include "events/festivals/day_labels.h"
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <array>
 
-namespace orvane::shell
+namespace orvane::events
 {
 
 namespace
@@ -123,4 +123,4 @@ NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine, bool
     return n;
 }
 
-} // namespace orvane::shell
+} // namespace orvane::events
