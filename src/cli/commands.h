@@ -17,6 +17,7 @@ void add_records_commands(CLI::App& app, CliContext& ctx); // anniversaries, bar
 void add_daypage_commands(CLI::App& app, CliContext& ctx); // daypage
 // calendar
 void add_calendar_commands(CLI::App& app, CliContext& ctx);
+void add_tables_commands(CLI::App& app, CliContext& ctx); // table
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
@@ -28,6 +29,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_records_commands(app, ctx);
     add_daypage_commands(app, ctx);
     add_calendar_commands(app, ctx);
+    add_tables_commands(app, ctx);
 }
 
 } // namespace orvane::cli

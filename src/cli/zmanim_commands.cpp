@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/parser_messages.h"
+#include "cli/zmanim_setup.h"
 #include "config/config.h"
 #include "engine/dates.h"
 #include "engine/names.h"
@@ -143,32 +144,6 @@ std::optional<std::pair<DateCivile, DateCivile>> checked_range(CliContext& ctx,
     return std::pair{*debut, *fin};
 }
 
-/// The parameters as the zmanim window sets them for the opinion, with the
-/// Tossefet of the place.
-zmanim::ZmanimSettings settings_for(const ZmanimOptions& o, const places::Place& place)
-{
-    zmanim::ZmanimSettings reglages;
-    zmanim::ControlesParametres controles;
-    zmanim::choisit_opinion(controles, reglages, o.opinion);
-    reglages.affiche_secondes = o.seconds;
-    zmanim::applique_tossefet(reglages, place.pays, place.ville);
-    return reglages;
-}
-
-/// The configuration's part: the summer-time mode, the Beth Din exit interval ("Vaudrel") and the
-/// thresholds of "config_ciop.txt".
-zmanim::ContexteCalcul context_for(const ConfigurationChargee& configuration,
-                                   const shell::DonneesChargees& donnees)
-{
-    zmanim::ContexteCalcul contexte;
-    contexte.mode_ete = zmanim::mode_ete_du_texte(configuration.options.mode_horaire);
-    contexte.vaudrel = configuration.cles.vrai("Vaudrel");
-    contexte.lit_cle_ciop = [&ciop = donnees.config_ciop](std::string_view cle) {
-        return ciop.valeur(cle);
-    };
-    return contexte;
-}
-
 void compute_days(CliContext& ctx, const ZmanimOptions& o)
 {
     const auto range = checked_range(ctx, o);
@@ -181,7 +156,7 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
     if (!place) {
         return;
     }
-    zmanim::ZmanimSettings reglages = settings_for(o, *place);
+    zmanim::ZmanimSettings reglages = settings_for(o.opinion, o.seconds, *place);
     const shell::DonneesChargees donnees(dir);
     const ConfigurationChargee configuration = charge_configuration(dir);
     const zmanim::ContexteCalcul contexte = context_for(configuration, donnees);

@@ -112,6 +112,13 @@ NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine, bool
     } else if (n.genre != GenreJour::ordinaire) {
         n.nom_special = nom_nettoye(l.nom_jour);
     }
+    marque_entree_sortie(n, samedi, chome, demain_samedi, demain_chome);
+    return n;
+}
+
+void marque_entree_sortie(NatureJour& n, bool samedi, bool chome, bool demain_samedi,
+                          bool demain_chome)
+{
     const bool repos = samedi || chome;
     n.entree_chabbat = demain_samedi;
     n.entree = demain_samedi || demain_chome;
@@ -120,7 +127,28 @@ NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine, bool
     // followed by another has no exit.
     n.sortie = repos && !demain_samedi && (!demain_chome || samedi);
     n.sortie_chabbat = n.sortie && samedi;
-    return n;
+}
+
+JoursChomes::JoursChomes(bool diaspora) : diaspora_(diaspora) {}
+
+bool JoursChomes::chome(const engine::DateHebraique& d)
+{
+    auto annee = annees_.find(d.annee);
+    if (annee == annees_.end()) {
+        engine::CalendarEngine e;
+        events::ChoixListe choix;
+        choix.diaspora = diaspora_;
+        choix.mode = events::ModeListe::fenetre_principale;
+        std::vector<std::pair<int, int>> jours;
+        for (const events::EntreeFete& f : events::liste_fetes_annee(e, d.annee, choix)) {
+            if (f.marque == events::marque_chome) {
+                jours.emplace_back(f.mois_hebr, f.jour_hebr);
+            }
+        }
+        annee = annees_.emplace(d.annee, std::move(jours)).first;
+    }
+    const auto& jours = annee->second;
+    return std::find(jours.begin(), jours.end(), std::pair{d.mois, d.jour}) != jours.end();
 }
 
 } // namespace orvane::events

@@ -5,7 +5,10 @@
 
 #include "engine/month_grid_steps.h"
 
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orvane::events
 {
@@ -46,5 +49,23 @@ struct NatureJour {
 /// Saturday) under the Diaspora or Israel rules.
 [[nodiscard]] NatureJour nature_du_jour(const engine::DateHebraique& d, int jour_semaine,
                                         bool diaspora);
+
+/// Sets the entry and exit marks of `n` from whether the day and the next
+/// are a Sabbath or a day of rest.
+void marque_entree_sortie(NatureJour& n, bool samedi, bool chome, bool demain_samedi,
+                          bool demain_chome);
+
+/// `jour_chome` for the days of a long range: each Hebrew year's days of
+/// rest listed once.
+class JoursChomes
+{
+public:
+    explicit JoursChomes(bool diaspora);
+    [[nodiscard]] bool chome(const engine::DateHebraique& d);
+
+private:
+    bool diaspora_;
+    std::map<int, std::vector<std::pair<int, int>>> annees_; // (month, day) of each year
+};
 
 } // namespace orvane::events

@@ -1,0 +1,418 @@
+#include "tables/range_table.h"
+
+#include "engine/arithmetic.h"
+#include "engine/calendar_engine.h"
+#include "engine/names.h"
+#include "events/festivals/day_labels.h"
+#include "places/dst.h"
+#include "platform/text.h"
+#include "tables/date_label.h"
+#include "tables/table_header.h"
+#include "zmanim/day/horaires_jour.h"
+
+#include <array>
+
+namespace orvane::tables
+{
+
+bool en_diaspora(const DemandeTable& d)
+{
+    return !places::est_israel(d.lieu.pays);
+}
+
+bool marque_entrees_sorties(const DemandeTable& d)
+{
+    return (d.ete_jour_par_jour && !d.toutes_entrees) || d.grille_mois ||
+           d.filtre == FiltreJours::chabbatot_et_fetes;
+}
+
+std::string_view separateur(const DemandeTable& d)
+{
+    return d.sortie == Sortie::web && !est_un_livre(d.mise_en_page) ? "  " : "\t";
+}
+
+void SortiesMultiples::ligne(const std::string& texte)
+{
+    for (SortieTable* s : sorties_) {
+        s->ligne(texte);
+    }
+}
+
+void SortiesMultiples::colonnes(const std::vector<ColonneAffichee>& c)
+{
+    for (SortieTable* s : sorties_) {
+        s->colonnes(c);
+    }
+}
+
+void SortiesMultiples::rangee(const RangeeTable& r)
+{
+    for (SortieTable* s : sorties_) {
+        s->rangee(r);
+    }
+}
+
+bool ete_d_une_table(const DemandeTable& d, const EnvironnementTable& env)
+{
+    return d.ete_jour_par_jour && env.tables_ete != nullptr &&
+           env.tables_ete->annee(d.lieu.pays, d.debut.annee, env.mode_horaire).trouve();
+}
+
+namespace
+{
+
+std::string heures_signees(int decalage)
+{
+    return std::to_string(decalage < 0 ? -decalage : decalage);
+}
+
+std::string sens_du_decalage(int decalage, std::string_view moins, std::string_view plus)
+{
+    return std::string(decalage < 0 ? moins : plus);
+}
+
+} // namespace
+
+std::string note_heure_ete(bool d_une_table, int decalage_heures)
+{
+    if (decalage_heures != 0) {
+        return "Ces horaires sont " + sens_du_decalage(decalage_heures, "diminués", "augmentés") +
+               " de " + heures_signees(decalage_heures) +
+               " heure(s) par rapport aux heures d'hiver.";
+    }
+    return d_une_table ? "L'heure d'été est prise en compte dans ce tableau"
+                       : "L'heure d'été n'est pas prise en compte dans ce tableau. (En France, "
+                         "ajouter 1 heure en été)";
+}
+
+std::string avertissement_heure_ete(bool d_une_table, int decalage_heures)
+{
+    if (decalage_heures != 0) {
+        return "Attention ! Les horaires calculés seront " +
+               sens_du_decalage(decalage_heures, "diminués", "augmentés") + " de " +
+               heures_signees(decalage_heures) + " heure(s).";
+    }
+    return d_une_table ? "Attention ! L'heure d'été sera prise en compte dans les calculs."
+                       : "Attention ! L'heure d'été ne sera pas prise en compte dans les calculs";
+}
+
+std::string question_decalage(int decalage_heures)
+{
+    const std::string signe = decalage_heures < 0 ? "-" : "+";
+    return "Vous avez choisi " + sens_du_decalage(decalage_heures, "de diminuer ", "d'augmenter ") +
+           "\r" + "les résultats de " + signe + heures_signees(decalage_heures) + " heure(s)." +
+           "\r" + "Probablement pour corriger l'heure d'été ou d'hiver\r" + "Etes-vous d'accord ?";
+}
+
+namespace
+{
+
+constexpr std::string_view cellule_vide = " --.--";
+constexpr std::string_view texte_vide = "--.--";
+constexpr std::size_t colonnes_du_message_polaire = 18;
+
+// The prefixes of the festival notes that the rows do without.
+constexpr std::array<std::string_view, 4> prefixes_des_veilles = {
+    "Veille de Chemini Atseret ", "Veille de YomTov Soukot - ", "Veille de YomTov - ",
+    "Veille de Chavouot "};
+
+/// A name of the festival tables without the dashes that pad it.
+std::string nom_sans_remplissage(std::string_view nom)
+{
+    std::string t = platform::trim(nom);
+    while (!t.empty() && t.back() == '-') {
+        t.pop_back();
+    }
+    return platform::trim(t);
+}
+
+std::string sans_veilles(std::string texte)
+{
+    for (std::string_view p : prefixes_des_veilles) {
+        for (std::size_t i = texte.find(p); i != std::string::npos; i = texte.find(p)) {
+            texte.erase(i, p.size());
+        }
+    }
+    return texte;
+}
+
+class ConstructeurTable
+{
+public:
+    ConstructeurTable(const DemandeTable& d, zmanim::ZmanimSettings& reglages,
+                      const EnvironnementTable& env, SortieTable& sortie)
+        : d_(d), reglages_(reglages), env_(env), sortie_(sortie), chomes_(en_diaspora(d))
+    {
+    }
+
+    ResultatTable execute()
+    {
+        prepare_angles();
+        if (platform::trim(d_.lieu.latitude).empty() || platform::trim(d_.lieu.longitude).empty() ||
+            platform::trim(d_.lieu.decalage).empty()) {
+            return refus("Erreur :\rLes 3 paramètres longitude, latitude et gmt\rne sont pas "
+                         "définis. Calcul impossible.");
+        }
+        prepare_contexte();
+        ecrit_entete();
+        if (engine::numero_du_civil(d_.fin) < engine::numero_du_civil(d_.debut)) {
+            return refus("Ce calcul est impossible car la date de fin\rest inférieure à celle du "
+                         "début");
+        }
+        parcourt_les_jours();
+        return resultat_;
+    }
+
+private:
+    ResultatTable refus(std::string message)
+    {
+        resultat_.refuse = true;
+        resultat_.message = std::move(message);
+        return resultat_;
+    }
+
+    void prepare_angles()
+    {
+        if (!d_.opinion.starts_with("Selon choix")) {
+            zmanim::initialise_angles(reglages_);
+        }
+    }
+
+    void prepare_contexte()
+    {
+        contexte_.mode_ete = env_.mode_ete;
+        contexte_.vaudrel = env_.vaudrel;
+        contexte_.vers_grille = true;
+        contexte_.mise_en_page_livre = est_un_livre(d_.mise_en_page);
+        contexte_.sortie_marseille = d_.sortie_marseille;
+        contexte_.texte_etoiles_chema =
+            d_.opinion.starts_with("Selon choix") ? d_.texte_etoiles_chema : "8";
+        contexte_.lit_cle_ciop = env_.lit_cle_ciop;
+        contexte_.tableau = &recepteur_;
+        ChoixColonnes choix;
+        choix.bureau_des_longitudes = bdl();
+        choix.mise_en_page = d_.mise_en_page;
+        choix.dixieme_heure = d_.dixieme_heure;
+        choix.texte_etoiles = reglages_.texte_etoiles;
+        colonnes_ = colonnes_affichees(reglages_.moments, choix);
+        marque_ = marque_entrees_sorties(d_);
+        masque_ =
+            d_.ete_jour_par_jour && !d_.toutes_entrees && !reglages_.affiche_secondes && !bdl();
+    }
+
+    bool bdl() const { return d_.opinion.starts_with("Bureau"); }
+
+    void ecrit_entete()
+    {
+        sortie_.ligne(ligne_du_lieu(d_));
+        sortie_.ligne(note_heure_ete(ete_d_une_table(d_, env_), reglages_.decalage_heures));
+        if (d_.sortie == Sortie::web && !est_un_livre(d_.mise_en_page)) {
+            for (const std::string& n : notes_web(d_)) {
+                sortie_.ligne(n);
+            }
+        }
+        sortie_.ligne(" ");
+        if (d_.sortie != Sortie::memo || est_un_livre(d_.mise_en_page)) {
+            sortie_.ligne("");
+        }
+        sortie_.colonnes(colonnes_);
+        sortie_.ligne(ligne_des_titres(d_, colonnes_));
+    }
+
+    void parcourt_les_jours()
+    {
+        const engine::NumeroJour premier = engine::numero_du_civil(d_.debut);
+        const engine::NumeroJour dernier = engine::numero_du_civil(d_.fin);
+        const int pas = d_.filtre == FiltreJours::tous ? std::max(1, d_.increment) : 1;
+        const long total = static_cast<long>(dernier - premier) + 1;
+        int mois_precedent = d_.debut.mois;
+        for (engine::NumeroJour n = premier; n <= dernier; n = n + pas) {
+            const engine::DateCivile date = engine::civil_du_numero(n);
+            if (date.mois != mois_precedent) {
+                for (const std::string& l :
+                     lignes_changement_de_mois(d_, mois_precedent, date.annee)) {
+                    sortie_.ligne(l);
+                }
+                mois_precedent = date.mois;
+            }
+            if (!jour(date, engine::jour_semaine(n))) {
+                return;
+            }
+            if (env_.progression && !env_.progression(static_cast<long>(n - premier) + 1, total)) {
+                resultat_.annule = true;
+                return;
+            }
+        }
+    }
+
+    /// One date of the range; false when the table stops there.
+    bool jour(const engine::DateCivile& date, int jour_semaine)
+    {
+        RangeeTable& r = recepteur_.rangee;
+        r = RangeeTable{};
+        r.date = date;
+        r.jour_semaine = jour_semaine;
+        r.hebraique = engine::hebraique_du_civil(date);
+        r.embolismique = engine::annee_hebr_embolismique(r.hebraique.annee);
+        const bool fete = chomes_.chome(r.hebraique);
+        events::marque_entree_sortie(r.nature, jour_semaine == 7, fete, jour_semaine == 6,
+                                     chomes_.chome(engine::lendemain(r.hebraique)));
+        if (!garde_le_jour(d_.filtre, jour_semaine, fete)) {
+            return true;
+        }
+        if (d_.fetes) {
+            r.note_fetes = note_des_fetes(date);
+        }
+        r.correction_ete = correction(date);
+        zmanim::DemandeJour demande;
+        demande.jour_semaine = jour_semaine;
+        demande.date = date;
+        demande.latitude = d_.lieu.latitude;
+        demande.longitude = d_.lieu.longitude;
+        demande.zone = d_.lieu.decalage;
+        demande.opinion = d_.opinion;
+        demande.correction_ete = r.correction_ete;
+        demande.sans_ligne = false;
+        horaires_ = zmanim::DayTimes{};
+        recepteur_.construit = false;
+        zmanim::horaires_du_jour(demande, reglages_, horaires_, contexte_);
+        if (horaires_.erreur_horaires) {
+            resultat_.refuse = true;
+            resultat_.message = horaires_.message_erreur;
+            return false;
+        }
+        if (recepteur_.construit) {
+            construit_rangee(r);
+            sortie_.rangee(r);
+            ++resultat_.rangees;
+        }
+        return true;
+    }
+
+    double correction(const engine::DateCivile& date) const
+    {
+        if (!d_.ete_jour_par_jour || env_.tables_ete == nullptr) {
+            return 0;
+        }
+        return env_.tables_ete->correction(d_.lieu.pays, env_.mode_horaire, date, 0);
+    }
+
+    std::string note_des_fetes(const engine::DateCivile& date)
+    {
+        engine_.convertit_civil_hebreu(date.annee, date.mois, date.jour);
+        const events::LibellesDuJour l = events::libelles_du_jour(engine_, en_diaspora(d_));
+        std::string note;
+        if (l.indice_fete != 0) {
+            note = nom_sans_remplissage(l.nom_fete);
+        }
+        if (const std::string jour = nom_sans_remplissage(l.nom_jour);
+            l.indice_jour != 0 && !jour.empty()) {
+            note += (note.empty() ? "" : " - ") + jour;
+        }
+        return sans_veilles(note);
+    }
+
+    void construit_rangee(RangeeTable& r)
+    {
+        ChoixLibelle choix;
+        choix.date_complete = d_.date_complete;
+        choix.reference_hebraique = d_.reference_hebraique;
+        choix.bureau_des_longitudes = bdl();
+        r.libelle = libelle_date(r.date, r.jour_semaine, r.hebraique, r.embolismique, choix);
+        if (d_.ete_jour_par_jour && !d_.date_complete) {
+            r.libelle =
+                platform::left(engine::jours_semaine[static_cast<std::size_t>(r.jour_semaine)], 1) +
+                " " + r.libelle;
+        }
+        r.horaires = &horaires_;
+        if (horaires_.jour_polaire) {
+            rangee_polaire(r);
+            return;
+        }
+        r.texte = r.libelle;
+        const std::string_view sep = separateur(d_);
+        for (const ColonneAffichee& c : colonnes_) {
+            const auto [cellule, texte] = cellule_de(c.indice, r);
+            r.cellules.push_back(cellule);
+            r.texte += std::string(sep) + texte;
+        }
+        if (!r.note_fetes.empty()) {
+            r.texte += std::string(sep) + r.note_fetes;
+        }
+    }
+
+    void rangee_polaire(RangeeTable& r)
+    {
+        r.polaire = true;
+        const bool dessus = horaires_.message_polaire.find("au-dessus") != std::string::npos;
+        r.cellules = {"Le", "soleil", "est", "toujours", dessus ? "dessus" : "sous", "l'horizon"};
+        r.cellules.resize(std::max(colonnes_.size(), colonnes_du_message_polaire), " ");
+        r.texte = r.libelle + std::string(11, ' ') + horaires_.message_polaire;
+    }
+
+    bool entree_visible(const RangeeTable& r) const
+    {
+        return r.jour_semaine == 6 || (marque_ && r.nature.entree);
+    }
+
+    bool sortie_visible(const RangeeTable& r) const
+    {
+        return r.jour_semaine == 7 || (marque_ && r.nature.sortie);
+    }
+
+    std::pair<std::string, std::string> cellule_de(std::size_t indice, const RangeeTable& r) const
+    {
+        if (masque_ && ((indice == colonne_entree && !entree_visible(r)) ||
+                        (indice == colonne_sortie && !sortie_visible(r)))) {
+            return {std::string(cellule_vide), std::string(texte_vide)};
+        }
+        const bool apres = indice == colonne_entree && r.nature.entree_apres_sortie;
+        const std::string_view jeton =
+            apres ? colonnes()[colonne_sortie].jeton : colonnes()[indice].jeton;
+        const zmanim::TexteHoraire* t = horaires_.creneau(jeton);
+        if (t == nullptr || !t->definie()) {
+            return {" --", "--"};
+        }
+        const std::string heures = platform::pad_left(platform::trim(t->heures), 2, '0');
+        std::string texte = heures + ":" + t->minutes;
+        if (reglages_.affiche_secondes) {
+            texte += ":" + t->secondes;
+        }
+        const std::string prefixe = apres ? "après " : "";
+        return {" " + prefixe + heures + "." + t->minutes, prefixe + texte};
+    }
+
+    /// Takes the rows the day computation emits.
+    class Recepteur : public zmanim::SortieTableau
+    {
+    public:
+        void ligne_tableau(const zmanim::DayTimes&) override { construit = true; }
+        void jour_polaire(const zmanim::DayTimes&) override { construit = true; }
+        RangeeTable rangee;
+        bool construit = false;
+    };
+
+    const DemandeTable& d_;
+    zmanim::ZmanimSettings& reglages_;
+    const EnvironnementTable& env_;
+    SortieTable& sortie_;
+    zmanim::ContexteCalcul contexte_;
+    std::vector<ColonneAffichee> colonnes_;
+    bool marque_ = false;
+    bool masque_ = false;
+    zmanim::DayTimes horaires_;
+    Recepteur recepteur_;
+    engine::CalendarEngine engine_;
+    events::JoursChomes chomes_;
+    ResultatTable resultat_;
+};
+
+} // namespace
+
+ResultatTable calcule_table(const DemandeTable& d, zmanim::ZmanimSettings& reglages,
+                            const EnvironnementTable& env, SortieTable& sortie)
+{
+    return ConstructeurTable(d, reglages, env, sortie).execute();
+}
+
+} // namespace orvane::tables
