@@ -11,10 +11,11 @@ namespace orvane::cli
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
 void add_events_commands(CLI::App& app,
                          CliContext& ctx); // festivals, readings, day, yeartype, seasons
-void add_shell_commands(CLI::App& app, CliContext& ctx);   // places, dst
-void add_zmanim_commands(CLI::App& app, CliContext& ctx);  // zmanim
-void add_records_commands(CLI::App& app, CliContext& ctx); // anniversaries, barmitsva
-void add_daypage_commands(CLI::App& app, CliContext& ctx); // daypage
+void add_shell_commands(CLI::App& app, CliContext& ctx);    // places, dst
+void add_zmanim_commands(CLI::App& app, CliContext& ctx);   // zmanim
+void add_altitude_commands(CLI::App& app, CliContext& ctx); // altitudes, latitudes
+void add_records_commands(CLI::App& app, CliContext& ctx);  // anniversaries, barmitsva
+void add_daypage_commands(CLI::App& app, CliContext& ctx);  // daypage
 // calendar
 void add_calendar_commands(CLI::App& app, CliContext& ctx);
 void add_tables_commands(CLI::App& app, CliContext& ctx); // table
@@ -26,6 +27,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_events_commands(app, ctx);
     add_shell_commands(app, ctx);
     add_zmanim_commands(app, ctx);
+    add_altitude_commands(app, ctx);
     add_records_commands(app, ctx);
     add_daypage_commands(app, ctx);
     add_calendar_commands(app, ctx);
