@@ -11,7 +11,6 @@
 #include "cli/commands.h"
 #include "cli/zmanim_setup.h"
 #include "places/charge_lieux.h"
-#include "platform/file_error.h"
 #include "tables/altitudes.h"
 #include "tables/latitudes.h"
 #include "zmanim/settings/parametres.h"
@@ -102,17 +101,6 @@ void compute_latitudes(CliContext& ctx, const LatitudeOptions& o)
     }
 }
 
-/// Runs a command, a file that cannot be read or written reported with its name.
-template <class Options>
-void run(CliContext& ctx, const Options& o, void (*command)(CliContext&, const Options&))
-{
-    try {
-        command(ctx, o);
-    } catch (const platform::FileError& e) {
-        report_bad_input(ctx, e.what());
-    }
-}
-
 } // namespace
 
 void add_altitude_commands(CLI::App& app, CliContext& ctx)
@@ -127,14 +115,14 @@ void add_altitude_commands(CLI::App& app, CliContext& ctx)
     alt->add_option("--to", a->to, "Hauteur maximum en degrés (par défaut -1)");
     alt->add_option("--step", a->step, "Incrément en degrés (par défaut 0.1)");
     alt->add_option("--file", a->file, "Écrit aussi les lignes de aube.txt dans ce fichier");
-    alt->callback([&ctx, a] { run(ctx, *a, &compute_altitudes); });
+    alt->callback([&ctx, a] { reporting_file_errors(ctx, [&] { compute_altitudes(ctx, *a); }); });
 
     auto l = std::make_shared<LatitudeOptions>();
     CLI::App* lat = app.add_subcommand(
         "latitudes", "Horaires de 0° à 67°45' Nord aux équinoxes et aux solstices, six avis");
     lat->add_option("--longitude", l->longitude, "Longitude, ex. 2°20E (par défaut)");
     lat->add_option("--file", l->file, "Écrit aussi les lignes de latitude.txt dans ce fichier");
-    lat->callback([&ctx, l] { run(ctx, *l, &compute_latitudes); });
+    lat->callback([&ctx, l] { reporting_file_errors(ctx, [&] { compute_latitudes(ctx, *l); }); });
 }
 
 } // namespace orvane::cli

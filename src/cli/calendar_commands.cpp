@@ -18,7 +18,6 @@
 #include "documents/year_page.h"
 #include "engine/date_validity.h"
 #include "places/charge_lieux.h"
-#include "platform/file_error.h"
 #include "platform/file_lookup.h"
 #include "platform/program_dir.h"
 #include "platform/raw_file.h"
@@ -387,15 +386,6 @@ void construit(CliContext& ctx, const CalendarOptions& o)
     }
 }
 
-void run_calendar(CliContext& ctx, const CalendarOptions& o)
-{
-    try {
-        construit(ctx, o);
-    } catch (const platform::FileError& e) {
-        report_bad_input(ctx, e.what());
-    }
-}
-
 } // namespace
 
 void add_calendar_commands(CLI::App& app, CliContext& ctx)
@@ -436,7 +426,7 @@ void add_calendar_commands(CLI::App& app, CliContext& ctx)
         ->type_name("FICHIER");
     cmd->add_flag("--dates", o->dates, "Fichier des dates civiles-hébraïques (DATES/Dates_…)");
     cmd->footer(aide_des_genres());
-    cmd->callback([&ctx, o] { run_calendar(ctx, *o); });
+    cmd->callback([&ctx, o] { reporting_file_errors(ctx, [&] { construit(ctx, *o); }); });
 }
 
 } // namespace orvane::cli

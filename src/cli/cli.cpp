@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/parser_messages.h"
+#include "platform/file_error.h"
 #include "platform/program_dir.h"
 #include "platform/text.h"
 
@@ -44,6 +45,15 @@ void add_format_option(CLI::App& command, Format& format)
     command
         .add_option("--format", format, "Forme de la sortie : text (lignes du programme) ou tsv")
         ->transform(to_number);
+}
+
+void reporting_file_errors(CliContext& ctx, const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const platform::FileError& e) {
+        report_bad_input(ctx, e.what());
+    }
 }
 
 void report_bad_input(CliContext& ctx, const std::string& message)

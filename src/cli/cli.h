@@ -59,6 +59,10 @@ void add_format_option(CLI::App& command, Format& format);
 /// error stream, one line each, and sets the exit status to 2.
 void report_bad_input(CliContext& ctx, const std::string& message);
 
+/// Runs a command's work; a file that cannot be read or written is reported
+/// with its name (report_bad_input) instead of ending the program.
+void reporting_file_errors(CliContext& ctx, const std::function<void()>& work);
+
 /// Year, month and day of a date typed as `Y-M-D` (civil or Hebrew).
 struct Ymd {
     int y = 0;

@@ -10,7 +10,6 @@
 #include "cli/parser_messages.h"
 #include "cli/zmanim_setup.h"
 #include "places/charge_lieux.h"
-#include "platform/file_error.h"
 #include "tables/range_table.h"
 #include "tables/table_header.h"
 
@@ -174,15 +173,6 @@ void compute_table(CliContext& ctx, const TableOptions& o)
     }
 }
 
-void run_table(CliContext& ctx, const TableOptions& o)
-{
-    try {
-        compute_table(ctx, o);
-    } catch (const platform::FileError& e) {
-        report_bad_input(ctx, e.what());
-    }
-}
-
 } // namespace
 
 void add_tables_commands(CLI::App& app, CliContext& ctx)
@@ -206,7 +196,8 @@ void add_tables_commands(CLI::App& app, CliContext& ctx)
     cmd->add_flag("--short-date", options->short_date, "Date courte (sans la date hébraïque)");
     cmd->add_flag("--show-opinion", options->show_opinion, "Indique l'opinion sur la table");
     add_format_option(*cmd, options->format);
-    cmd->callback([&ctx, options] { run_table(ctx, *options); });
+    cmd->callback(
+        [&ctx, options] { reporting_file_errors(ctx, [&] { compute_table(ctx, *options); }); });
 }
 
 } // namespace orvane::cli

@@ -16,7 +16,6 @@
 #include "places/charge_lieux.h"
 #include "places/dst.h"
 #include "places/places.h"
-#include "platform/file_error.h"
 #include "platform/text.h"
 #include "shell/day/loaded_data.h"
 #include "zmanim/day/horaires_jour.h"
@@ -185,15 +184,6 @@ void compute_days(CliContext& ctx, const ZmanimOptions& o)
     }
 }
 
-void run_zmanim(CliContext& ctx, const ZmanimOptions& o)
-{
-    try {
-        compute_days(ctx, o);
-    } catch (const platform::FileError& e) {
-        report_bad_input(ctx, e.what());
-    }
-}
-
 } // namespace
 
 void add_zmanim_commands(CLI::App& app, CliContext& ctx)
@@ -211,7 +201,8 @@ void add_zmanim_commands(CLI::App& app, CliContext& ctx)
         ->check(one_of({"auto", "0", "1"}));
     cmd->add_flag("--seconds", options->seconds, "Affiche les secondes");
     add_format_option(*cmd, options->format);
-    cmd->callback([&ctx, options] { run_zmanim(ctx, *options); });
+    cmd->callback(
+        [&ctx, options] { reporting_file_errors(ctx, [&] { compute_days(ctx, *options); }); });
 }
 
 } // namespace orvane::cli
