@@ -22,45 +22,6 @@ bool civil(const DemandeCalendrier& d)
     return d.sens == Sens::civil_hebreu;
 }
 
-char32_t lettre_simple(char32_t c)
-{
-    switch (c) {
-    case U'é':
-    case U'è':
-    case U'ê':
-    case U'ë':
-    case U'É':
-    case U'Ê':
-        return U'e';
-    case U'à':
-    case U'â':
-    case U'ä':
-    case U'Â':
-        return U'a';
-    case U'î':
-    case U'ï':
-        return U'i';
-    case U'Ï':
-        return U'I';
-    case U'ù':
-    case U'û':
-    case U'ü':
-        return U'u';
-    case U'ç':
-        return U'c';
-    case U'ô':
-        return U'o';
-    default:
-        break;
-    }
-    const std::u32string_view blancs = U"'()-.,/\\:*?\"<>|";
-    if (c < 0x20 || c == 0x7f || blancs.find(c) != std::u32string_view::npos) {
-        return U' ';
-    }
-    // Every other accented Latin letter loses its accent ("Ñ" → "N").
-    return platform::lettre_sans_accent(c);
-}
-
 /// The two templates of a page family: "Orvanew/Dates/fic_cc1.htm" and
 /// "…fic_cc2.htm".
 struct Famille {
@@ -185,19 +146,6 @@ DemandeCalendrier demande_pour(const DemandeCalendrier& modele, const places::Pl
 std::string_view extension_pages(const DemandeCalendrier& d)
 {
     return d.web ? "htm" : "txt";
-}
-
-std::string nom_fichier_ville(std::string_view ville)
-{
-    std::string nom;
-    for (char32_t c : platform::decode_utf8(ville)) {
-        const char32_t s = lettre_simple(c);
-        if (s == U' ' && (nom.empty() || nom.back() == ' ')) {
-            continue;
-        }
-        nom += platform::utf8_of(s);
-    }
-    return platform::trim(platform::cut(platform::trim(nom), 8));
 }
 
 int emplacement_ville(int index)

@@ -11,6 +11,7 @@
 
 #include "documents/calendar_request.h"
 #include "places/dst.h"
+#include "platform/file_names.h"
 
 #include <filesystem>
 #include <functional>
@@ -27,14 +28,7 @@ inline constexpr std::string_view dossier_donnees = "Orvanew";
 /// "txt", or "htm" with "Web".
 [[nodiscard]] std::string_view extension_pages(const DemandeCalendrier& d);
 
-/// The file name of a city: accented letters made plain (é è ê ë É Ê → e,
-/// à â ä Â → a, î ï → i, Ï → I, ù û ü → u, ç → c, ô → o), the apostrophe,
-/// parentheses, hyphen, full stop and comma turned into blanks, and also
-/// every character that a file name cannot hold (/ \ : * ? " < > | and the
-/// control characters); blanks in runs made single, the blanks at both ends
-/// dropped, cut to 8 characters. "Saint-Jean-de-Luz" → "Saint Je",
-/// "Béziers" → "Beziers", "PARIS (75)" → "PARIS 75".
-[[nodiscard]] std::string nom_fichier_ville(std::string_view ville);
+using platform::nom_fichier_ville;
 
 /// The slot of the `index`-th line (from 0) of a city list on the list page
 /// of five columns of 58: down the columns, 0, 5, …, 285 for the first 58
