@@ -4,12 +4,21 @@
 //
 //   orvane-cli table --place "PARIS (75)" 2025-01-01 2025-01-31 --days Chabbat
 //   orvane-cli table --place "PARIS (75)" 2025-01-01 2025-12-31 --step 5 --format tsv
+//
+// pesach: the 'Hamets times of a Hebrew year for a place or for every city
+// of a list, printed and added to the file of the folder "HAMETS" as the
+// window writes it.
+//
+//   orvane-cli pesach 5785 --place "PARIS (75)" --method gaon
+//   orvane-cli pesach 5797 --list willefr.cal
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/parser_messages.h"
 #include "cli/zmanim_setup.h"
 #include "places/charge_lieux.h"
+#include "places/places.h"
+#include "tables/pesach.h"
 #include "tables/range_table.h"
 #include "tables/table_header.h"
 
@@ -113,6 +122,19 @@ private:
     std::ostream& out_;
 };
 
+tables::EnvironnementTable environment_for(const ConfigurationChargee& configuration,
+                                           const shell::DonneesChargees& donnees)
+{
+    const zmanim::ContexteCalcul contexte = context_for(configuration, donnees);
+    tables::EnvironnementTable env;
+    env.tables_ete = &donnees.tables_ete;
+    env.mode_horaire = configuration.options.mode_horaire;
+    env.mode_ete = contexte.mode_ete;
+    env.vaudrel = contexte.vaudrel;
+    env.lit_cle_ciop = contexte.lit_cle_ciop;
+    return env;
+}
+
 std::optional<tables::DemandeTable> request_for(CliContext& ctx, const TableOptions& o,
                                                 const places::Place& place)
 {
@@ -156,13 +178,7 @@ void compute_table(CliContext& ctx, const TableOptions& o)
     zmanim::ZmanimSettings reglages = settings_for(o.opinion, o.seconds, *place);
     const shell::DonneesChargees donnees(dir);
     const ConfigurationChargee configuration = charge_configuration(dir);
-    const zmanim::ContexteCalcul contexte = context_for(configuration, donnees);
-    tables::EnvironnementTable env;
-    env.tables_ete = &donnees.tables_ete;
-    env.mode_horaire = configuration.options.mode_horaire;
-    env.mode_ete = contexte.mode_ete;
-    env.vaudrel = contexte.vaudrel;
-    env.lit_cle_ciop = contexte.lit_cle_ciop;
+    const tables::EnvironnementTable env = environment_for(configuration, donnees);
     LignesTexte texte(ctx.out);
     LignesTsv tsv(ctx.out);
     tables::SortieTable& sortie =
@@ -171,6 +187,90 @@ void compute_table(CliContext& ctx, const TableOptions& o)
     if (r.refuse) {
         report_bad_input(ctx, r.message);
     }
+}
+
+struct PesachOptions {
+    PlaceArguments place;
+    int year = 0;
+    std::string list;
+    std::string method{"beth-din"};
+    std::string opinion{"Or Méïr"};
+};
+
+tables::MethodeHamets method_of(std::string_view name)
+{
+    if (name == "gaon") {
+        return tables::MethodeHamets::gaon;
+    }
+    return name == "rabbenou-tam" ? tables::MethodeHamets::rabbenou_tam
+                                  : tables::MethodeHamets::beth_din;
+}
+
+/// Lines as the file holds them, each "\r" a line break.
+void print_lines(CliContext& ctx, const std::vector<std::string>& lines)
+{
+    for (const std::string& l : lines) {
+        for (char c : l) {
+            ctx.out << (c == '\r' ? '\n' : c);
+        }
+        ctx.out << '\n';
+    }
+}
+
+/// The 'Hamets times of one place, or nothing (and a message) when a day was refused.
+std::optional<tables::HorairesHamets> pesach_of(CliContext& ctx, const PesachOptions& o,
+                                                const places::Place& place,
+                                                const tables::EnvironnementTable& env,
+                                                const tables::JoursHamets& jours)
+{
+    tables::DemandeTable d;
+    d.lieu = place;
+    d.opinion = o.opinion;
+    d.ete_jour_par_jour = true;
+    const tables::ResultatHamets r = tables::calcule_hamets(
+        d, settings_for(o.opinion, false, place), env, jours, method_of(o.method));
+    if (!r.complet) {
+        report_bad_input(ctx,
+                         place.ville + " : " +
+                             (r.table.message.empty() ? "jour polaire, pas d'horaires du 'Hamets"
+                                                      : r.table.message));
+        return std::nullopt;
+    }
+    return r.horaires;
+}
+
+void compute_pesach(CliContext& ctx, const PesachOptions& o)
+{
+    if (!hebrew_year_argument(ctx, o.year)) {
+        return;
+    }
+    const fs::path dir = prepared_program_directory();
+    const shell::DonneesChargees donnees(dir);
+    const ConfigurationChargee configuration = charge_configuration(dir);
+    const tables::EnvironnementTable env = environment_for(configuration, donnees);
+    const tables::JoursHamets jours = tables::jours_du_hamets(o.year);
+    if (o.list.empty()) {
+        const places::LieuxCharges loaded = places::charge_lieux(dir);
+        const std::optional<places::Place> place = place_argument(ctx, dir, loaded, o.place);
+        if (!place) {
+            return;
+        }
+        if (const auto h = pesach_of(ctx, o, *place, env, jours)) {
+            const std::vector<std::string> lines = tables::bloc_hamets(jours, *h, place->ville);
+            tables::ajoute_au_fichier(tables::fichier_hamets(dir, jours, place->ville, false),
+                                      lines);
+            print_lines(ctx, lines);
+        }
+        return;
+    }
+    std::vector<std::string> lines = tables::entete_liste_hamets(jours);
+    for (const places::Place& p : places::lit_fichier_lieux(dir, o.list).lieux) {
+        if (const auto h = pesach_of(ctx, o, p, env, jours)) {
+            lines.push_back(tables::ligne_liste_hamets(jours, *h, p.ville));
+        }
+    }
+    tables::ajoute_au_fichier(tables::fichier_hamets(dir, jours, "", true), lines);
+    print_lines(ctx, lines);
 }
 
 } // namespace
@@ -198,6 +298,18 @@ void add_tables_commands(CLI::App& app, CliContext& ctx)
     add_format_option(*cmd, options->format);
     cmd->callback(
         [&ctx, options] { reporting_file_errors(ctx, [&] { compute_table(ctx, *options); }); });
+
+    auto p = std::make_shared<PesachOptions>();
+    CLI::App* pesach = app.add_subcommand(
+        "pesach", "Heures du 'Hamets de Pessa'h d'une année hébraïque (et Birkat Ha'hama)");
+    pesach->add_option("year", p->year, "Année hébraïque")->required();
+    add_place_options(*pesach, p->place);
+    pesach->add_option("--list", p->list,
+                       "Fichier de villes du répertoire du programme (willefr.cal ...)");
+    pesach->add_option("--method", p->method, "Méthode : beth-din, gaon ou rabbenou-tam")
+        ->check(one_of({"beth-din", "gaon", "rabbenou-tam"}));
+    pesach->add_option("--opinion", p->opinion, "Avis rabbinique des horaires");
+    pesach->callback([&ctx, p] { reporting_file_errors(ctx, [&] { compute_pesach(ctx, *p); }); });
 }
 
 } // namespace orvane::cli

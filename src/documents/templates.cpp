@@ -24,19 +24,6 @@ bool est_html(const fs::path& chemin)
     return ext == ".htm" || ext == ".html";
 }
 
-void cree_dossier_de(const fs::path& chemin)
-{
-    const fs::path dossier = chemin.parent_path();
-    if (dossier.empty()) {
-        return;
-    }
-    std::error_code erreur;
-    fs::create_directories(dossier, erreur);
-    if (erreur) {
-        throw platform::file_error(platform::FileAction::create_directory, dossier, erreur.value());
-    }
-}
-
 } // namespace
 
 std::vector<std::string> remplace_ligne_marquee(std::vector<std::string> lignes,
@@ -86,7 +73,7 @@ void remplace_ligne_marquee(const fs::path& repertoire, std::string_view page,
 
 void ecrit_page(const fs::path& chemin, const std::vector<std::string>& lignes)
 {
-    cree_dossier_de(chemin);
+    platform::cree_dossier_de(chemin);
     if (!est_html(chemin)) {
         platform::write_lines(chemin, lignes);
         return;

@@ -116,4 +116,17 @@ void write_utf8(const fs::path& path, std::string_view text)
     write_bytes(path, text);
 }
 
+void cree_dossier_de(const std::filesystem::path& chemin)
+{
+    const std::filesystem::path dossier = chemin.parent_path();
+    if (dossier.empty()) {
+        return;
+    }
+    std::error_code erreur;
+    std::filesystem::create_directories(dossier, erreur);
+    if (erreur) {
+        throw file_error(FileAction::create_directory, dossier, erreur.value());
+    }
+}
+
 } // namespace orvane::platform

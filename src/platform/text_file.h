@@ -50,6 +50,10 @@ read_lines_if_exists(const std::filesystem::path& path);
 /// each, atomically. Throws FileError; the old file is then untouched.
 void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
+/// Makes the folder of a file, and those above it, when missing. Throws
+/// FileError naming the folder.
+void cree_dossier_de(const std::filesystem::path& chemin);
+
 /// Adds lines in Windows-1252 with CR LF at the end of the file, creating it
 /// when absent (traces). Nothing is added when a line cannot be encoded.
 void append_lines(const std::filesystem::path& path, const std::vector<std::string>& lines);

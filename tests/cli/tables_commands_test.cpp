@@ -62,5 +62,22 @@ TEST_F(CommandeTable, LesRefus)
     EXPECT_NE(s.code, 0);
 }
 
+TEST_F(CommandeTable, LesHeuresDuHametsCommeLaFenetre)
+{
+    // Twice: the file of the city receives one block per computation.
+    for (int fois = 0; fois < 2; ++fois) {
+        const auto s = test_support::lance({"pesach", "5785", "--place", "PARIS (75)"});
+        ASSERT_EQ(s.code, 0) << s.err;
+        EXPECT_NE(s.out.find("BIOUR 'HAMETS Vendredi avant-veille de Pessa'h\t\t12:01"),
+                  std::string::npos)
+            << s.out;
+    }
+    orvane::test::compare_au_golden(
+        orvane::test::octets_du_fichier(dir.path() / "HAMETS/2025/PARIS 75.txt"),
+        ORVANE_SOURCE_DIR "/tests/tables/golden", "hamets_5785_paris.txt");
+    const auto refus = test_support::lance({"pesach", "0", "--place", "PARIS (75)"});
+    EXPECT_EQ(refus.code, 2);
+}
+
 } // namespace
 } // namespace orvane::cli
