@@ -125,4 +125,20 @@ std::vector<ColonneAffichee> colonnes_affichees(const std::array<bool, 19>& mome
     return shown;
 }
 
+std::string titre_hebreu_en_lettres(std::string_view latin)
+{
+    static constexpr std::string_view cles = "abgdhwzjfyklmnsupxqrct{";
+    static const std::array<std::string_view, 23> lettres{"א", "ב", "ג", "ד", "ה", "ו", "ז", "ח",
+                                                          "ט", "י", "כ", "ל", "מ", "נ", "ס", "ע",
+                                                          "פ", "צ", "ק", "ר", "ש", "ת", "ץ"};
+    std::string t;
+    for (auto c = latin.rbegin(); c != latin.rend(); ++c) {
+        const std::size_t i = cles.find(*c);
+        t += i == std::string_view::npos ? std::string(1, *c) : std::string(lettres[i]);
+    }
+    const std::size_t debut = t.find_first_not_of(' ');
+    const std::size_t fin = t.find_last_not_of(' ');
+    return debut == std::string::npos ? std::string() : t.substr(debut, fin - debut + 1);
+}
+
 } // namespace orvane::tables

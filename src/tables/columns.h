@@ -66,6 +66,13 @@ struct ColonneAffichee {
     std::string titre_hebreu;
 };
 
+/// A title of the Hebrew-font row in Hebrew letters, in reading order: the
+/// stored titles are the Latin keys of a Hebrew font (a א, b ב, g ג, d ד,
+/// h ה, w ו, z ז, j ח, f ט, y י, k כ, l ל, m מ, n נ, s ס, u ע, p פ, x צ,
+/// q ק, r ר, c ש, t ת, "{" ץ) written from left to right as the letters
+/// stand on the screen. "   twxj" → "חצות".
+[[nodiscard]] std::string titre_hebreu_en_lettres(std::string_view latin);
+
 /// The columns a table shows, in order.
 [[nodiscard]] std::vector<ColonneAffichee> colonnes_affichees(const std::array<bool, 19>& moments,
                                                               const ChoixColonnes& choix);

@@ -193,7 +193,7 @@ private:
         choix.bureau_des_longitudes = bdl();
         choix.mise_en_page = d_.mise_en_page;
         choix.dixieme_heure = d_.dixieme_heure;
-        choix.texte_etoiles = reglages_.texte_etoiles;
+        choix.texte_etoiles = texte_des_etoiles();
         colonnes_ = colonnes_affichees(reglages_.moments, choix);
         marque_ = marque_entrees_sorties(d_);
         masque_ =
@@ -201,6 +201,18 @@ private:
     }
 
     bool bdl() const { return d_.opinion.starts_with("Bureau"); }
+
+    /// The stars angle the table's times use, written after "Etoiles": the
+    /// typed one, or 7.12° for the Rav Rottenberg, 7.08° otherwise.
+    std::string texte_des_etoiles() const
+    {
+        if (d_.opinion.starts_with("Selon choix")) {
+            return reglages_.texte_etoiles;
+        }
+        const bool rav = reglages_.mode_rav_rottenberg || d_.opinion.starts_with("Rav");
+        return std::string(rav ? zmanim::texte_etoiles_rav_rottenberg
+                               : zmanim::texte_etoiles_defaut);
+    }
 
     void ecrit_entete()
     {

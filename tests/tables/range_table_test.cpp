@@ -265,5 +265,24 @@ TEST(TableDesHoraires, LigneDuLieuSelonLaMiseEnPage)
     EXPECT_NE(ligne_du_lieu(d).find("A&lt;B &amp; C"), std::string::npos);
 }
 
+TEST(TableDesHoraires, TitresEnLettresHebraiques)
+{
+    EXPECT_EQ(titre_hebreu_en_lettres("   twxj"), "חצות");
+    EXPECT_EQ(titre_hebreu_en_lettres("  rjc"), "שחר");
+    EXPECT_EQ(titre_hebreu_en_lettres("hmjh {n"), "נץ החמה");
+    EXPECT_EQ(titre_hebreu_en_lettres("jh tuyqc"), "שקיעת הח");
+    EXPECT_EQ(titre_hebreu_en_lettres("tbc .xm"), "מצ. שבת");
+    EXPECT_EQ(titre_hebreu_en_lettres("1 hlypt"), "תפילה 1");
+    // Every stored title reads as Hebrew letters, blanks, digits and points.
+    for (const Colonne& c : colonnes()) {
+        for (char ch : c.titre_hebreu) {
+            EXPECT_TRUE(ch == ' ' || ch == '.' || (ch >= '0' && ch <= '9') ||
+                        std::string_view("abgdhwzjfyklmnsupxqrct{").find(ch) !=
+                            std::string_view::npos)
+                << c.titre_hebreu;
+        }
+    }
+}
+
 } // namespace
 } // namespace orvane::tables
