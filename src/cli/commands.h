@@ -19,6 +19,7 @@ void add_daypage_commands(CLI::App& app, CliContext& ctx);  // daypage
 // calendar
 void add_calendar_commands(CLI::App& app, CliContext& ctx);
 void add_tables_commands(CLI::App& app, CliContext& ctx); // table
+void add_east_west_commands(CLI::App& app, CliContext& ctx);
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
@@ -32,6 +33,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_daypage_commands(app, ctx);
     add_calendar_commands(app, ctx);
     add_tables_commands(app, ctx);
+    add_east_west_commands(app, ctx);
 }
 
 } // namespace orvane::cli
