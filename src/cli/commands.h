@@ -20,6 +20,7 @@ void add_daypage_commands(CLI::App& app, CliContext& ctx);  // daypage
 void add_calendar_commands(CLI::App& app, CliContext& ctx);
 void add_tables_commands(CLI::App& app, CliContext& ctx); // table
 void add_east_west_commands(CLI::App& app, CliContext& ctx);
+void add_pages_commands(CLI::App& app, CliContext& ctx); // book, zmanim-pages, daylist
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
@@ -34,6 +35,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_calendar_commands(app, ctx);
     add_tables_commands(app, ctx);
     add_east_west_commands(app, ctx);
+    add_pages_commands(app, ctx);
 }
 
 } // namespace orvane::cli

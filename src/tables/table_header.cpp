@@ -146,7 +146,7 @@ std::string ligne_des_titres(const DemandeTable& d, const std::vector<ColonneAff
     // rows.
     const std::string annee = d.ete_jour_par_jour ? std::to_string(d.annee_reference) : "";
     if (d.sortie == Sortie::liste && !est_un_livre(d.mise_en_page)) {
-        return annee + std::string(titres_liste);
+        return annee.empty() ? std::string(titres_liste) : annee + "\t" + std::string(titres_liste);
     }
     std::string t = annee + " Date";
     for (const ColonneAffichee& c : colonnes) {
