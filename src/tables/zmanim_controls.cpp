@@ -14,6 +14,40 @@ constexpr int eloul = 13;
 
 } // namespace
 
+std::string texte_de_la_sortie(ModeSortie m, std::string_view ville)
+{
+    static const std::array<std::string_view, nombre_de_sorties> textes{
+        "Memo",
+        "Page Web pour ",
+        "Page Web selon liste de villes",
+        "Web liste monde",
+        "Livre",
+        "Livre RT",
+        "Lst plaq. av chéma",
+        "Lst plaqu. ss chéma",
+        "Liste hamets (selon fic willefr.cal)",
+        "Zemanim du jour pour liste de villes (villactu.cal)",
+        "toutes latitudes"};
+    const std::string t(textes[static_cast<std::size_t>(m)]);
+    return m == ModeSortie::page_ville ? t + std::string(ville) : t;
+}
+
+MiseEnPage mise_en_page_de(ModeSortie m)
+{
+    switch (m) {
+    case ModeSortie::livre:
+        return MiseEnPage::livre;
+    case ModeSortie::livre_rt:
+        return MiseEnPage::livre_rt;
+    case ModeSortie::plaque_chema:
+        return MiseEnPage::plaque_chema;
+    case ModeSortie::plaque:
+        return MiseEnPage::plaque_sans_chema;
+    default:
+        return MiseEnPage::tableau;
+    }
+}
+
 void choisit_annee_hebraique(ControlesHoraires& c, int annee)
 {
     annee = std::clamp(annee, premiere_annee_hebraique, derniere_annee_hebraique);

@@ -27,6 +27,29 @@ inline constexpr int derniere_annee_civile = 2100;
 inline constexpr int premiere_annee_hebraique = 5750;
 inline constexpr int derniere_annee_hebraique = 5860;
 
+/// The output modes of "Calcul", in the order of their buttons.
+enum class ModeSortie {
+    memo,            // "Memo": the table of the window
+    page_ville,      // "Page Web pour " + the city
+    pages_liste,     // "Page Web selon liste de villes"
+    liste_monde,     // "Web liste monde"
+    livre,           // "Livre"
+    livre_rt,        // "Livre RT"
+    plaque_chema,    // "Lst plaq. av chéma"
+    plaque,          // "Lst plaqu. ss chéma"
+    liste_hamets,    // "Liste hamets (selon fic willefr.cal)"
+    liste_du_jour,   // "Zemanim du jour pour liste de villes (villactu.cal)"
+    toutes_latitudes // "toutes latitudes"
+};
+
+inline constexpr std::size_t nombre_de_sorties = 11;
+
+/// The caption of a mode's button; "Page Web pour " is followed by the city.
+[[nodiscard]] std::string texte_de_la_sortie(ModeSortie m, std::string_view ville);
+
+/// The layout of a book mode ("Livre" … the plaque lists); `tableau` otherwise.
+[[nodiscard]] MiseEnPage mise_en_page_de(ModeSortie m);
+
 struct ControlesHoraires {
     /// The parameter panel: opinion, Tossefet, hour shift, angles, rounding,
     /// seconds, summer time date by date, festivals, year reference.
@@ -47,6 +70,9 @@ struct ControlesHoraires {
     MethodeHamets methode_hamets = MethodeHamets::beth_din;
     bool indique_avis = false; // "Indique l'opinion sur les tables"
     std::string texte_etoiles_chema = "8";
+    ModeSortie sortie = ModeSortie::memo;
+    bool web = false;   // "Web": HTML pages rather than text pages
+    bool actuj = false; // "Actuj": the five times of the list of the day
 };
 
 /// The Hebrew year list moved: 1 Tichri to 29 Eloul of `annee`.

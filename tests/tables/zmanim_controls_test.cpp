@@ -84,5 +84,14 @@ TEST(ControlesHoraires, LaPreparationDuCalcul)
     EXPECT_EQ(p.demande.increment, 7);
 }
 
+TEST(ControlesHoraires, LesModesDeSortie)
+{
+    EXPECT_EQ(texte_de_la_sortie(ModeSortie::page_ville, "PARIS (75)"), "Page Web pour PARIS (75)");
+    EXPECT_EQ(texte_de_la_sortie(ModeSortie::toutes_latitudes, ""), "toutes latitudes");
+    EXPECT_EQ(mise_en_page_de(ModeSortie::livre_rt), MiseEnPage::livre_rt);
+    EXPECT_EQ(mise_en_page_de(ModeSortie::plaque), MiseEnPage::plaque_sans_chema);
+    EXPECT_EQ(mise_en_page_de(ModeSortie::pages_liste), MiseEnPage::tableau);
+}
+
 } // namespace
 } // namespace orvane::tables

@@ -7,6 +7,7 @@
 #include "gui/shell/help_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/places_editor_window.h"
+#include "gui/tables/zmanim_window.h"
 #include "places/dst.h"
 #include "platform/file_error.h"
 #include "shell/app_context.h"
@@ -87,6 +88,10 @@ void TFMainForm::cree_menu_modes(QMenu* fichier)
 
 void TFMainForm::cree_menu_horaires()
 {
+    QAction* horaires =
+        entree(menu("Horaires"), QStringLiteral("Horaires en tous lieux du globe ... Zemanim"),
+               "Horaires1");
+    connect(horaires, &QAction::triggered, this, &TFMainForm::ouvre_horaires);
     QAction* lieux = menu("Horaires")->addAction("Lieux géographiques (Ajouter ou supprimer)");
     lieux->setObjectName("Lieux1");
     connect(lieux, &QAction::triggered, this, &TFMainForm::Lieux1Click);
@@ -128,6 +133,14 @@ void TFMainForm::cree_menu_calendriers()
     connect(entree(calendriers, QStringLiteral("Hébreu --> Civil"), "CalendrierHebreu"),
             &QAction::triggered, this,
             [this] { ouvre_calendrier(documents::SensFenetre::hebreu); });
+}
+
+void TFMainForm::ouvre_horaires()
+{
+    libere_fenetres();
+    auto* fenetre = new TFcalcH(ctx_, this);
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->show();
 }
 
 void TFMainForm::ouvre_calendrier(documents::SensFenetre sens)

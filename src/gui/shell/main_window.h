@@ -160,6 +160,8 @@ private:
     void cree_menu_aide();
     /// The annual calendar window in direction `sens`.
     void ouvre_calendrier(documents::SensFenetre sens);
+    /// "Horaires en tous lieux du globe ... Zemanim": the zmanim window.
+    void ouvre_horaires();
     /// A delivered document in the help window.
     void montre_document(const shell::DocumentAide& document);
     void MenuDiasporaClick();
