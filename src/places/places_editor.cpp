@@ -6,6 +6,8 @@
 #include "platform/text.h"
 #include "platform/text_file.h"
 
+#include <algorithm>
+
 namespace orvane::places
 {
 
@@ -166,6 +168,53 @@ void EditeurLieux::ecrit_fichier(const std::filesystem::path& repertoire, std::s
         rangees_[i].ligne_lue = ecrites[i];
     }
     modifie_ = false;
+}
+
+namespace
+{
+
+bool meme_lieu(const RangeeLieu& r, const Place& lieu)
+{
+    return r.lieu.ville == lieu.ville && r.lieu.pays == lieu.pays;
+}
+
+} // namespace
+
+void enregistre_localite(const std::filesystem::path& repertoire, std::string_view fichier,
+                         const Place& lieu)
+{
+    EditeurLieux e = EditeurLieux::lit(repertoire, fichier);
+    const auto& r = e.rangees();
+    auto trouvee =
+        std::find_if(r.begin(), r.end(), [&](const RangeeLieu& x) { return meme_lieu(x, lieu); });
+    std::size_t i = static_cast<std::size_t>(trouvee - r.begin());
+    if (trouvee == r.end()) {
+        e.ajoute();
+        i = e.rangees().size() - 1;
+        e.change(i, ColonneLieu::ville, lieu.ville);
+        e.change(i, ColonneLieu::pays, lieu.pays);
+    }
+    e.change(i, ColonneLieu::latitude, lieu.latitude);
+    e.change(i, ColonneLieu::longitude, lieu.longitude);
+    e.change(i, ColonneLieu::decalage, lieu.decalage);
+    e.ecrit_fichier(repertoire, fichier);
+}
+
+bool supprime_localite(const std::filesystem::path& repertoire, std::string_view fichier,
+                       const Place& lieu)
+{
+    EditeurLieux e = EditeurLieux::lit(repertoire, fichier);
+    bool trouvee = false;
+    for (std::size_t i = e.rangees().size(); i-- > 0;) {
+        if (meme_lieu(e.rangees()[i], lieu)) {
+            e.supprime(i);
+            trouvee = true;
+        }
+    }
+    if (trouvee) {
+        e.ecrit_fichier(repertoire, fichier);
+    }
+    return trouvee;
 }
 
 } // namespace orvane::places

@@ -91,4 +91,17 @@ private:
     std::optional<std::string> raison_illisible_;
 };
 
+/// "Enregistrer cette localité" of the zmanim window: the place written into
+/// the places file `fichier` of `repertoire`, its coordinates replacing those
+/// of a row of the same city and country, or at the end. Throws
+/// platform::FileError (nothing written).
+void enregistre_localite(const std::filesystem::path& repertoire, std::string_view fichier,
+                         const Place& lieu);
+
+/// "Supprimer cette localité": the rows of that city and country removed
+/// and the file written; false (nothing written) when there is none.
+/// Throws platform::FileError.
+bool supprime_localite(const std::filesystem::path& repertoire, std::string_view fichier,
+                       const Place& lieu);
+
 } // namespace orvane::places

@@ -311,6 +311,36 @@ TEST_F(FenetreHoraires, LesTablesEstOuestAttendentSansBloquer)
         6);
 }
 
+TEST_F(FenetreHoraires, EnregistrerEtSupprimerCetteLocalite)
+{
+    auto f = ouvre();
+    enfant<QComboBox>(f.get(), "ComboVille")->setCurrentText("Tarascon (13)");
+    enfant<QLineEdit>(f.get(), "EditLatitude")->setText("43°48'N");
+    enfant<QLineEdit>(f.get(), "EditLongitude")->setText("04°40'E");
+    f->enregistre_localite();
+    EXPECT_EQ(platform::read_lines(dir.path() / "lieu.cal").back(),
+              "Tarascon (13)\t\tFrance\t43°48'N\t04°40'E\t+1");
+    confirme = false;
+    f->supprime_localite();
+    EXPECT_EQ(platform::read_lines(dir.path() / "lieu.cal").back().rfind("Tarascon", 0), 0u);
+    confirme = true;
+    f->supprime_localite();
+    EXPECT_NE(confirmations.back().find("Vous allez supprimer la localité"), std::string::npos);
+    EXPECT_NE(platform::read_lines(dir.path() / "lieu.cal").back().rfind("Tarascon", 0), 0u);
+    // An incomplete place is not written.
+    const auto avant = platform::read_lines(dir.path() / "lieu.cal");
+    for (const char* champ : {"EditZone", "EditLatitude"}) {
+        enfant<QLineEdit>(f.get(), "EditLatitude")->setText("43°48'N");
+        enfant<QLineEdit>(f.get(), "EditZone")->setText("+1");
+        enfant<QLineEdit>(f.get(), champ)->setText(champ == std::string("EditZone") ? "" : "43°48");
+        f->enregistre_localite();
+        ASSERT_FALSE(erreurs.empty());
+        EXPECT_EQ(erreurs.back().rfind("Localité incomplète", 0), 0u);
+        erreurs.clear();
+    }
+    EXPECT_EQ(platform::read_lines(dir.path() / "lieu.cal"), avant);
+}
+
 TEST_F(FenetreHoraires, LEntreeDuMenuHoraires)
 {
     TFMainForm fenetre(*ctx);

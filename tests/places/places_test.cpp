@@ -240,6 +240,26 @@ TEST(EditeurLieux, AjouteEtSupprimeDansLeFichier)
     EXPECT_EQ(listes_des_lignes(platform::read_lines(dir / "lieu.cal")).villes.size(), 5u);
 }
 
+// "Enregistrer cette localité" and "Supprimer cette localité" of the zmanim
+// window: a known city gets its new coordinates in place, a new one is added
+// at the end; deleting removes that city of that country only.
+TEST(EditeurLieux, EnregistreEtSupprimeUneLocalite)
+{
+    TemporaryDirectory dir;
+    const Lignes trois = {"A\t\tFrance\t1N\t1E\t+1", "A\t\tBelgique\t2N\t2E\t+1",
+                          "C\t\tFrance\t3N\t3E\t+1"};
+    platform::write_lines(dir / "lieu.cal", trois);
+    enregistre_localite(dir.path(), "lieu.cal", {"A", "France", "1°30N", "1E", "+1"});
+    EXPECT_EQ(platform::read_lines(dir / "lieu.cal"),
+              (Lignes{"A\t\tFrance\t1°30N\t1E\t+1", trois[1], trois[2]}));
+    enregistre_localite(dir.path(), "lieu.cal", {"Dax", "France", "43°42N", "1°03O", "+1"});
+    EXPECT_EQ(platform::read_lines(dir / "lieu.cal").back(), "Dax\t\tFrance\t43°42N\t1°03O\t+1");
+    EXPECT_TRUE(supprime_localite(dir.path(), "lieu.cal", {"A", "France", "", "", ""}));
+    EXPECT_EQ(platform::read_lines(dir / "lieu.cal").front(), trois[1]);
+    EXPECT_EQ(platform::read_lines(dir / "lieu.cal").size(), 3u);
+    EXPECT_FALSE(supprime_localite(dir.path(), "lieu.cal", {"Z", "France", "", "", ""}));
+}
+
 // A places file that could not be read is never written: a city added to
 // the empty grid of the editor used to replace the whole list.
 TEST(EditeurLieux, UnFichierIllisibleNEstJamaisReecrit)

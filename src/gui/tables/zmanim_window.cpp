@@ -5,7 +5,9 @@
 #include "gui/common/mnemonics.h"
 #include "gui/common/question.h"
 #include "gui/tables/results_window.h"
+#include "places/home_place.h"
 #include "places/places.h"
+#include "places/places_editor.h"
 #include "platform/clock.h"
 #include "platform/file_error.h"
 #include "platform/text_file.h"
@@ -384,6 +386,60 @@ void TFcalcH::opinion_choisie(const QString& opinion)
     });
     if (!remplissage_) {
         enregistre_etat(c_);
+        // The choice of an opinion rewrites the home place (its places file kept).
+        try {
+            const places::LieuAccueil& accueil = ctx_.lieux.accueil;
+            if (!accueil.lieu.ville.empty()) {
+                places::ecrit_lieu_accueil(ctx_.repertoire, accueil,
+                                           !accueil.fichier_lieux.empty());
+            }
+        } catch (const platform::FileError& e) {
+            dialogues_.erreur(e.what());
+        }
+    }
+}
+
+namespace
+{
+
+std::string fichier_en_usage(const shell::AppContext& ctx)
+{
+    return ctx.lieux.fichier_lieux.empty() ? "lieu.cal" : ctx.lieux.fichier_lieux;
+}
+
+} // namespace
+
+void TFcalcH::enregistre_localite()
+{
+    const places::Place lieu = controles().lieu;
+    if (!places::lieu_enregistrable(lieu) || lieu.decalage.empty()) {
+        dialogues_.erreur("Localité incomplète : indiquez le pays, la ville, la latitude (N ou "
+                          "S), la longitude (E, O ou W) et le décalage GMT.");
+        return;
+    }
+    try {
+        places::enregistre_localite(ctx_.repertoire, fichier_en_usage(ctx_), lieu);
+        dialogues_.information("La localité " + lieu.ville + " (" + lieu.pays +
+                               ") est enregistrée dans le fichier " + fichier_en_usage(ctx_) +
+                               ".\rElle sera dans les listes au prochain lancement du programme.");
+    } catch (const platform::FileError& e) {
+        dialogues_.erreur(e.what());
+    }
+}
+
+void TFcalcH::supprime_localite()
+{
+    const places::Place lieu = controles().lieu;
+    if (!dialogues_.confirmation(places::message_suppression(lieu.ville, lieu.pays))) {
+        return;
+    }
+    try {
+        if (!places::supprime_localite(ctx_.repertoire, fichier_en_usage(ctx_), lieu)) {
+            dialogues_.erreur("La localité " + lieu.ville + " (" + lieu.pays +
+                              ") n'est pas dans le fichier " + fichier_en_usage(ctx_) + ".");
+        }
+    } catch (const platform::FileError& e) {
+        dialogues_.erreur(e.what());
     }
 }
 

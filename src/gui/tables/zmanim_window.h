@@ -62,6 +62,9 @@ public:
 
     void CalculClick();
     void CetteAnneeClick();
+    /// "Enregistrer cette localité" / "Supprimer cette localité".
+    void enregistre_localite();
+    void supprime_localite();
     /// "Calcul horaires est-ouest-secondes pour ciop".
     void Button11Click();
 

@@ -135,6 +135,14 @@ void TFcalcH::cree_lieu()
     grille->addWidget(EditLongitude, 2, 3);
     grille->addWidget(new QLabel(QStringLiteral("GMT")), 3, 0);
     grille->addWidget(EditZone, 3, 1);
+    auto* enregistrer = new QPushButton(QStringLiteral("Enregistrer cette localité"), g);
+    auto* supprimer = new QPushButton(QStringLiteral("Supprimer cette localité"), g);
+    enregistrer->setObjectName("EnregistrerLocalite");
+    supprimer->setObjectName("SupprimerLocalite");
+    grille->addWidget(enregistrer, 4, 0, 1, 2);
+    grille->addWidget(supprimer, 4, 2, 1, 2);
+    connect(enregistrer, &QPushButton::clicked, this, &TFcalcH::enregistre_localite);
+    connect(supprimer, &QPushButton::clicked, this, &TFcalcH::supprime_localite);
 }
 
 void TFcalcH::cree_avis()
