@@ -179,4 +179,30 @@ RapportLivre livre_des_villes(const fs::path& repertoire, const tables::DemandeT
     return r;
 }
 
+std::vector<fs::path> fichiers_des_plaques(const fs::path& repertoire,
+                                           const tables::DemandeTable& modele, tables::MiseEnPage m,
+                                           int premiere_annee, zmanim::ZmanimSettings& reglages,
+                                           const tables::EnvironnementTable& env,
+                                           const ProgresVilles& progres)
+{
+    constexpr std::string_view lettres = "ABCD";
+    std::vector<fs::path> fichiers;
+    for (std::size_t k = 0; k < lettres.size(); ++k) {
+        const RapportLivre r = livre_des_villes(
+            repertoire, demande_livre(modele, m, premiere_annee + static_cast<int>(k)), reglages,
+            env, progres);
+        if (r.liste_absente || r.interrompu || r.groupes.empty()) {
+            break;
+        }
+        const fs::path annee = repertoire / ("ZEMANI1" + std::string(1, lettres[k]) + ".txt");
+        std::error_code erreur;
+        fs::rename(r.groupes.front().chemin, annee, erreur);
+        if (erreur) {
+            throw platform::file_error(platform::FileAction::write, annee, erreur.value());
+        }
+        fichiers.push_back(annee);
+    }
+    return fichiers;
+}
+
 } // namespace orvane::documents

@@ -78,4 +78,15 @@ RapportLivre livre_des_villes(const std::filesystem::path& repertoire,
                               const tables::EnvironnementTable& env,
                               const ProgresVilles& progres = {});
 
+/// "Contruit 4 fic + plaq": the plaque list `m` of four civil years from
+/// `premiere_annee`, the first group file of each year kept as
+/// "ZEMANI1A.txt", "ZEMANI1B.txt", "ZEMANI1C.txt" and "ZEMANI1D.txt" (the
+/// plaque makers lay the four years side by side). Returns the files
+/// written, in order; fewer when the progress report stopped a year or the
+/// list is missing. Throws platform::FileError.
+std::vector<std::filesystem::path>
+fichiers_des_plaques(const std::filesystem::path& repertoire, const tables::DemandeTable& modele,
+                     tables::MiseEnPage m, int premiere_annee, zmanim::ZmanimSettings& reglages,
+                     const tables::EnvironnementTable& env, const ProgresVilles& progres = {});
+
 } // namespace orvane::documents

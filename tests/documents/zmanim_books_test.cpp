@@ -184,6 +184,26 @@ TEST_F(LivreDeVilles, LesPlaquesDixVillesParFichierChaqueJour)
     EXPECT_EQ(titres.find("2ePlag"), std::string::npos);
 }
 
+TEST_F(LivreDeVilles, LesQuatreFichiersDesPlaques)
+{
+    // Four years in a row, the first ten cities of each kept under its letter.
+    const std::vector<std::string> liste = lignes_livrees("villepl.cal");
+    ecrit_octets(fichier("villepl.cal"),
+                 std::vector<std::string>(liste.begin(), liste.begin() + 3));
+    tables::DemandeTable modele;
+    const std::vector<fs::path> f = fichiers_des_plaques(
+        dir.path(), modele, tables::MiseEnPage::plaque_sans_chema, 2025, reglages, env);
+    ASSERT_EQ(f.size(), 4u);
+    const std::vector<std::string> noms{"ZEMANI1A.txt", "ZEMANI1B.txt", "ZEMANI1C.txt",
+                                        "ZEMANI1D.txt"};
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_EQ(f[k].filename(), noms[k]);
+        const std::vector<std::string> l = lignes_crlf(f[k]);
+        // Three cities of 5 lines and a row per day of the year (2028 has 366).
+        EXPECT_EQ(l.size(), 3u * (5u + (k == 3 ? 366u : 365u))) << noms[k];
+    }
+}
+
 TEST_F(LivreDeVilles, LignesPasseesEtVilleRefusee)
 {
     const std::vector<std::string> livrees = lignes_livrees("villefr.cal");

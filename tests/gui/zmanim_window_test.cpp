@@ -282,6 +282,11 @@ TEST_F(FenetreHoraires, LesSortiesSurDesListesDeVilles)
     sortie(tables::ModeSortie::plaque);
     f->CalculClick();
     EXPECT_TRUE(fs::exists(dir.path() / "zemani1.txt") || fs::exists(dir.path() / "ZEMANI1.txt"));
+    // The four plaque files of four years.
+    f->construit_plaques();
+    EXPECT_EQ(f->resultats()->resultat().lignes,
+              (std::vector<std::string>{" ZEMANI1A.txt", " ZEMANI1B.txt", " ZEMANI1C.txt",
+                                        " ZEMANI1D.txt"}));
     // The web page of the city, with "Web".
     sortie(tables::ModeSortie::page_ville);
     f->CalculClick();

@@ -740,6 +740,31 @@ void TFcalcH::calcule_liste_hamets(const tables::ControlesHoraires& c,
     montre_lignes(c, std::move(lignes));
 }
 
+void TFcalcH::construit_plaques()
+{
+    const tables::ControlesHoraires c = controles();
+    if (c.sortie != tables::ModeSortie::plaque && c.sortie != tables::ModeSortie::plaque_chema) {
+        dialogues_.erreur("Choisir d'abord une liste de plaques : \"Lst plaq. av chéma\" ou "
+                          "\"Lst plaqu. ss chéma\".");
+        return;
+    }
+    tables::PreparationHoraires p = tables::prepare_horaires(c);
+    Progression progres(this, QStringLiteral("Fichiers des plaques…"));
+    try {
+        const std::vector<fs::path> fichiers = documents::fichiers_des_plaques(
+            ctx_.repertoire, p.demande, tables::mise_en_page_de(c.sortie), c.debut.annee,
+            p.reglages, environnement(), [&progres](long f, long t) { return progres(f, t); });
+        progres.termine();
+        std::vector<std::string> lignes;
+        for (const fs::path& f : fichiers) {
+            lignes.push_back(" " + f.filename().string());
+        }
+        montre_lignes(c, std::move(lignes));
+    } catch (const platform::FileError& e) {
+        dialogues_.erreur(e.what());
+    }
+}
+
 void TFcalcH::montre_legende_est_ouest()
 {
     Button11->setText(

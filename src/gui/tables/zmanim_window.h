@@ -67,6 +67,8 @@ public:
     void supprime_localite();
     /// "Calcul horaires est-ouest-secondes pour ciop".
     void Button11Click();
+    /// "Contruit 4 fic + plaq": four years of the plaque list chosen.
+    void construit_plaques();
 
     /// Replaces the wait between two east-west tables (tests).
     void set_attente(std::function<void(int secondes)> attente);

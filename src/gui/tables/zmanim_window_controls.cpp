@@ -268,6 +268,12 @@ void TFcalcH::cree_sorties()
     Button11 = new QPushButton(g);
     Button11->setObjectName("Button11");
     grille->addWidget(Button11, 6, 0);
+    auto* plaques = new QPushButton(QStringLiteral("Contruit 4 fic + plaq"), g);
+    plaques->setObjectName("BoutonPlaques");
+    plaques->setToolTip(QStringLiteral("Avec une liste de plaques : les fichiers ZEMANI1A à "
+                                       "ZEMANI1D de quatre années à partir de l'année de début"));
+    grille->addWidget(plaques, 6, 2);
+    connect(plaques, &QPushButton::clicked, this, &TFcalcH::construit_plaques);
     connect(Button11, &QPushButton::clicked, this, &TFcalcH::Button11Click);
 }
 
