@@ -151,6 +151,12 @@ PreparationHoraires prepare_horaires(const ControlesHoraires& c)
     d.texte_etoiles_chema = c.texte_etoiles_chema;
     if (c.grille != Grille::tableaux) {
         dates_de_la_grille(d, c.grille);
+    } else if (c.filtre == FiltreJours::semaines_en_colonnes) {
+        // The weekly columns take the 72-minute columns of "Livre RT", the
+        // summer time and the festivals.
+        d.mise_en_page = MiseEnPage::livre_rt;
+        d.ete_jour_par_jour = true;
+        d.fetes = true;
     }
     if (c.hamets && d.increment != 1) {
         p.refus = "Erreur :\rChoisir un incrément de 1 pour pouvoir calculer les heures du "

@@ -346,6 +346,21 @@ TEST_F(FenetreHoraires, EnregistrerEtSupprimerCetteLocalite)
     EXPECT_EQ(platform::read_lines(dir.path() / "lieu.cal"), avant);
 }
 
+TEST_F(FenetreHoraires, LesSemainesEnColonnes)
+{
+    auto f = ouvre();
+    auto* jours = enfant<QComboBox>(f.get(), "ComboJours");
+    jours->setCurrentIndex(jours->findText("Semaines_en_colonnes"));
+    // The weekly choices take the whole civil year of the start date.
+    EXPECT_EQ(f->controles().debut, engine::DateCivile(2025, 1, 1));
+    EXPECT_EQ(f->controles().fin, engine::DateCivile(2025, 12, 31));
+    f->CalculClick();
+    const auto& l = f->resultats()->resultat().lignes;
+    ASSERT_FALSE(l.empty());
+    EXPECT_EQ(l.front(), "Semaine du 01/01/25 au 04/01/25");
+    EXPECT_EQ(platform::read_lines(dir.path() / "villecol.cal").size(), 1u);
+}
+
 TEST_F(FenetreHoraires, LEntreeDuMenuHoraires)
 {
     TFMainForm fenetre(*ctx);

@@ -82,6 +82,11 @@ TEST(ControlesHoraires, LaPreparationDuCalcul)
     EXPECT_EQ(p.reglages.tossefet, 20);
     EXPECT_EQ(p.demande.opinion, "Beth Din (France)");
     EXPECT_EQ(p.demande.increment, 7);
+    choisit_filtre(c, FiltreJours::semaines_en_colonnes);
+    p = prepare_horaires(c);
+    EXPECT_EQ(p.demande.mise_en_page, MiseEnPage::livre_rt);
+    EXPECT_TRUE(p.demande.fetes);
+    EXPECT_EQ(p.demande.increment, 1);
 }
 
 TEST(ControlesHoraires, LesModesDeSortie)

@@ -18,6 +18,7 @@
 #include "tables/latitudes.h"
 #include "tables/table_run.h"
 #include "tables/tossefet_questions.h"
+#include "tables/weekly_columns.h"
 #include "tables/window_state.h"
 #include "zmanim/format/libelles.h"
 #include "zmanim/settings/opinions.h"
@@ -588,6 +589,13 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
         hamets.emplace(jours, c.methode_hamets, zmanim::regles_arrondi(p.reglages));
         sorties.push_back(&*hamets);
     }
+    tables::ColonnesDesSemaines semaines;
+    const bool en_colonnes = c.filtre == tables::FiltreJours::semaines_en_colonnes;
+    if (en_colonnes) {
+        sorties.push_back(&semaines);
+        platform::write_lines(ctx_.repertoire / std::string(tables::liste_des_colonnes),
+                              {places::ligne_lieu(p.demande.lieu)});
+    }
     tables::SortiesMultiples autres(std::move(sorties));
     const tables::TableEcrite t =
         tables::ecrit_table(ctx_.repertoire, p.demande, p.reglages, env, &autres);
@@ -615,7 +623,13 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
             tables::fichier_hamets(ctx_.repertoire, jours, r.lieu.ville, false), bloc);
         r.lignes = tables::lignes_courtes_hamets(jours, hamets->horaires());
     }
+    if (en_colonnes) {
+        r.lignes = semaines.lignes();
+    }
     resultats_->montre_resultat(std::move(r));
+    if (en_colonnes) {
+        resultats_->montre_memo();
+    }
     resultats_->show();
     resultats_->raise();
 }
