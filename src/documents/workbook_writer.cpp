@@ -125,6 +125,47 @@ void FeuilleXlsx::hauteur(int ligne, double points)
     classeur_->verifie(worksheet_set_row(feuille_, static_cast<lxw_row_t>(ligne), points, nullptr));
 }
 
+void FeuilleXlsx::fige(int lignes, int colonnes)
+{
+    worksheet_freeze_panes(feuille_, static_cast<lxw_row_t>(lignes),
+                           static_cast<lxw_col_t>(colonnes));
+}
+
+void FeuilleXlsx::graphique(const GraphiqueLignes& g)
+{
+    lxw_chart* chart = workbook_add_chart(classeur_->classeur_, LXW_CHART_LINE);
+    if (chart == nullptr) {
+        classeur_->verifie(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        return;
+    }
+    const auto premiere = static_cast<lxw_row_t>(g.premiere_ligne);
+    const auto derniere = static_cast<lxw_row_t>(g.derniere_ligne);
+    const auto abscisses = static_cast<lxw_col_t>(g.colonne_abscisses);
+    for (const auto& [nom, colonne] : g.courbes) {
+        lxw_chart_series* serie = chart_add_series(chart, nullptr, nullptr);
+        if (serie == nullptr) {
+            classeur_->verifie(LXW_ERROR_MEMORY_MALLOC_FAILED);
+            return;
+        }
+        const auto c = static_cast<lxw_col_t>(colonne);
+        chart_series_set_categories(serie, feuille_->name, premiere, abscisses, derniere,
+                                    abscisses);
+        chart_series_set_values(serie, feuille_->name, premiere, c, derniere, c);
+        chart_series_set_name(serie, nom.c_str());
+    }
+    chart_title_set_name(chart, g.titre.c_str());
+    chart_axis_set_name(chart->x_axis, g.titre_abscisses.c_str());
+    chart_axis_set_name(chart->y_axis, g.titre_ordonnees.c_str());
+    chart_axis_set_num_format(chart->y_axis, g.format_ordonnees.c_str());
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
+    lxw_chart_options options{};
+    options.x_scale = g.echelle_x;
+    options.y_scale = g.echelle_y;
+    classeur_->verifie(worksheet_insert_chart_opt(feuille_, static_cast<lxw_row_t>(g.ligne),
+                                                  static_cast<lxw_col_t>(g.colonne), chart,
+                                                  &options));
+}
+
 ClasseurXlsx::ClasseurXlsx(fs::path destination)
     : destination_(std::move(destination)), temporaire_(nom_temporaire(destination_))
 {
@@ -202,6 +243,20 @@ void ClasseurXlsx::cree_formats()
     }
     lxw_format* vide = nouveau(StyleCellule::case_vide);
     grille(vide);
+    for (const bool avec_marque : {false, true}) {
+        lxw_format* f = nouveau(avec_marque ? StyleCellule::heure_secondes_marque
+                                            : StyleCellule::heure_secondes);
+        grille(f);
+        if (avec_marque) {
+            marque(f);
+        }
+        format_set_align(f, LXW_ALIGN_CENTER);
+        format_set_num_format(f, "hh:mm:ss");
+    }
+    lxw_format* date = nouveau(StyleCellule::date);
+    grille(date);
+    format_set_align(date, LXW_ALIGN_CENTER);
+    format_set_num_format(date, "dd/mm/yyyy");
 }
 
 lxw_format* ClasseurXlsx::format(StyleCellule style) const

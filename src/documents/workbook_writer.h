@@ -17,6 +17,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -42,6 +44,9 @@ enum class StyleCellule {
     case_vide,
     hebreu, // right to left
     hebreu_marque,
+    heure_secondes, // a time of the day shown "hh:mm:ss"
+    heure_secondes_marque,
+    date, // a civil date shown "dd/mm/yyyy"
 };
 
 /// The print set-up of a sheet: always A4, fitted to one page wide.
@@ -52,6 +57,24 @@ struct MiseEnPage {
     int lignes_titre = 0;
     /// The whole sheet on one page (a month of a wall calendar, a magnet).
     bool une_seule_page = false;
+};
+
+/// A line chart drawn from columns of a sheet: one curve a column, the
+/// rows `premiere_ligne` to `derniere_ligne` (from 0) along the horizontal
+/// axis, labelled by the column `colonne_abscisses`.
+struct GraphiqueLignes {
+    std::string titre;
+    std::string titre_abscisses;
+    std::string titre_ordonnees;
+    std::string format_ordonnees = "hh:mm"; // number format of the vertical axis
+    int premiere_ligne = 0;
+    int derniere_ligne = 0;
+    int colonne_abscisses = 0;
+    std::vector<std::pair<std::string, int>> courbes; // name and column of each curve
+    int ligne = 0;                                    // top left cell of the chart
+    int colonne = 0;
+    double echelle_x = 1; // size against the default 480 × 288 pixels
+    double echelle_y = 1;
 };
 
 /// The minutes since midnight of a time of the day ("07", "01" → 421), or
@@ -71,6 +94,11 @@ public:
                   StyleCellule style);
     void largeurs(int premiere, int derniere, double caracteres);
     void hauteur(int ligne, double points);
+    /// Keeps the first `lignes` rows and `colonnes` columns in view when
+    /// the sheet scrolls.
+    void fige(int lignes, int colonnes);
+    /// A line chart of the columns of this sheet, placed on it.
+    void graphique(const GraphiqueLignes& g);
 
 private:
     friend class ClasseurXlsx;

@@ -11,7 +11,15 @@ separated by tabs (tabs, new lines and backslashes inside a text escaped as
 
 kind: s text, n number, t time of day ("07:01"), d date and time, b boolean.
 
-Usage: read_workbook.py WORKBOOK
+With --details, only these records instead:
+
+  format <sheet index>  <row from 1>  <column from 1>  <number format>
+         <value: "07:01:30" for a time of day, else as above>
+  freeze <sheet index>  <top left cell of the scrolling part, or "">
+  chart  <sheet index>  <chart kind, "lineChart">  <number of curves>
+         <curve names, "|" between them>
+
+Usage: read_workbook.py WORKBOOK [--details]
 """
 import datetime
 import sys
@@ -46,7 +54,39 @@ def repeated_rows(sheet):
     return str(rows).replace("$", "")
 
 
+def series_name(series):
+    title = series.tx
+    if title is None:
+        return ""
+    if title.strRef is not None:
+        return title.strRef.f or ""
+    return title.v or ""
+
+
+def details(book, out):
+    for index, sheet in enumerate(book.worksheets):
+        out.write("\t".join(["freeze", str(index), sheet.freeze_panes or ""]) + "\n")
+        for chart in sheet._charts:
+            names = "|".join(escape(series_name(s)) for s in chart.series)
+            out.write("\t".join(["chart", str(index), chart.tagname, str(len(chart.series)),
+                                  names]) + "\n")
+        for row in sheet.iter_rows():
+            for cell in row:
+                if cell.value is None or isinstance(cell.value, str):
+                    continue
+                if isinstance(cell.value, datetime.time):
+                    text = "%02d:%02d:%02d" % (cell.value.hour, cell.value.minute,
+                                               cell.value.second)
+                else:
+                    text = value_of(cell.value)[1]
+                out.write("\t".join(["format", str(index), str(cell.row), str(cell.column),
+                                      escape(cell.number_format), text]) + "\n")
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[2] == "--details":
+        details(openpyxl.load_workbook(sys.argv[1]), sys.stdout)
+        return 0
     if len(sys.argv) != 2:
         sys.stderr.write(__doc__)
         return 2

@@ -41,8 +41,9 @@ struct Sortie {
     int statut = -1;
 };
 
-/// <python> read_workbook.py <classeur>, its standard output and exit status.
-Sortie execute_lecteur(const std::filesystem::path& classeur)
+/// <python> read_workbook.py <classeur> [<option>], its standard output and
+/// exit status.
+Sortie execute_lecteur(const std::filesystem::path& classeur, std::string option = {})
 {
     int tube[2];
     if (::pipe(tube) != 0) {
@@ -53,7 +54,8 @@ Sortie execute_lecteur(const std::filesystem::path& classeur)
     posix_spawn_file_actions_adddup2(&actions, tube[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, tube[0]);
     std::string programme = ORVANE_PYTHON3, script = lecteur.string(), fichier = classeur.string();
-    std::array<char*, 4> arguments = {programme.data(), script.data(), fichier.data(), nullptr};
+    std::array<char*, 5> arguments = {programme.data(), script.data(), fichier.data(),
+                                      option.empty() ? nullptr : option.data(), nullptr};
     pid_t pid = 0;
     const int erreur =
         posix_spawn(&pid, programme.c_str(), &actions, nullptr, arguments.data(), environ);
@@ -132,6 +134,31 @@ ClasseurLu lit_classeur(const std::filesystem::path& classeur)
         }
     }
     return c;
+}
+
+DetailsLus lit_details(const std::filesystem::path& classeur)
+{
+    const Sortie s = execute_lecteur(classeur, "--details");
+    DetailsLus d;
+    if (s.statut != 0) {
+        ADD_FAILURE() << "read_workbook.py --details (openpyxl) failed with status " << s.statut
+                      << " on " << classeur;
+        return d;
+    }
+    std::istringstream flux(s.texte);
+    for (std::string ligne; std::getline(flux, ligne);) {
+        const std::vector<std::string> f = champs(ligne);
+        if (f[0] == "format" && f.size() == 6) {
+            d.formats[{std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3])}] = {f[4], f[5]};
+        } else if (f[0] == "freeze" && f.size() == 3) {
+            d.figees[std::stoi(f[1])] = f[2];
+        } else if (f[0] == "chart" && f.size() == 5) {
+            d.graphiques.push_back({std::stoi(f[1]), f[2], std::stoi(f[3]), f[4]});
+        } else {
+            ADD_FAILURE() << "read_workbook.py --details printed an unknown line: " << ligne;
+        }
+    }
+    return d;
 }
 
 } // namespace orvane::documents::test

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -43,5 +44,32 @@ struct ClasseurLu {
 /// when the reader cannot run or reports an error, openpyxl missing
 /// included.
 [[nodiscard]] ClasseurLu lit_classeur(const std::filesystem::path& classeur);
+
+/// A number cell with its number format ("hh:mm:ss") and its value as the
+/// reader gives it ("07:45:12" for a time of day).
+struct FormatLu {
+    std::string format;
+    std::string valeur;
+};
+
+/// A chart of a sheet.
+struct GraphiqueLu {
+    int feuille = 0;
+    std::string genre; // "lineChart"
+    int courbes = 0;
+    std::string noms; // "Aube|L. sol|…"
+};
+
+/// What `read_workbook.py --details` prints: the number formats of the
+/// number cells, keyed by (sheet index, row, column) from 1 for the cells,
+/// the frozen panes by sheet index ("C4"), the charts.
+struct DetailsLus {
+    std::map<std::tuple<int, int, int>, FormatLu> formats;
+    std::map<int, std::string> figees;
+    std::vector<GraphiqueLu> graphiques;
+};
+
+/// The details of `classeur`, read as `lit_classeur` does.
+[[nodiscard]] DetailsLus lit_details(const std::filesystem::path& classeur);
 
 } // namespace orvane::documents::test
