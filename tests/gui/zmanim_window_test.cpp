@@ -44,6 +44,7 @@ protected:
     bool confirme = true;
     std::vector<TexteAImprimer> imprimes;
     std::optional<fs::path> enregistre_sous;
+    std::vector<fs::path> ouverts;
 
     void SetUp() override
     {
@@ -83,6 +84,7 @@ protected:
                                       t);
             },
             [this](const std::string& m) { erreurs.push_back(m); });
+        f->resultats()->set_ouvreur([this](const fs::path& p) { ouverts.push_back(p); });
         return f;
     }
 
@@ -359,6 +361,32 @@ TEST_F(FenetreHoraires, LesSemainesEnColonnes)
     ASSERT_FALSE(l.empty());
     EXPECT_EQ(l.front(), "Semaine du 01/01/25 au 04/01/25");
     EXPECT_EQ(platform::read_lines(dir.path() / "villecol.cal").size(), 1u);
+}
+
+TEST_F(FenetreHoraires, LesClasseursDuTableau)
+{
+    auto f = ouvre();
+    janvier_2025(*f);
+    f->CalculClick();
+    TFMemH* r = f->resultats();
+    r->Button12Click();
+    r->Button6Click();
+    r->Button4Click();
+    ASSERT_EQ(ouverts.size(), 3u) << (erreurs.empty() ? "" : erreurs.front());
+    EXPECT_EQ(ouverts[0], dir.path() / "HORAIRES" / "tal_1.xlsx");
+    EXPECT_EQ(ouverts[1], dir.path() / "HORAIRES" / "tab_1.xlsx");
+    EXPECT_EQ(ouverts[2], dir.path() / "HORAIRES" / "zeman.xlsx");
+    for (const fs::path& p : ouverts) {
+        EXPECT_GT(fs::file_size(p), 2000u) << p;
+    }
+    // A time box unchecked: the workbooks are refused with the message.
+    enfant<QCheckBox>(f.get(), "Moment5")->setChecked(false);
+    f->CalculClick();
+    r->Button12Click();
+    ASSERT_EQ(erreurs.size(), 1u);
+    EXPECT_EQ(erreurs[0].rfind("Erreur :\rLa construction des tableaux excel n'est possible", 0),
+              0u);
+    EXPECT_EQ(ouverts.size(), 3u);
 }
 
 TEST_F(FenetreHoraires, LEntreeDuMenuHoraires)

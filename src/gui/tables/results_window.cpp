@@ -62,6 +62,19 @@ constexpr const char* aide_fichier = "Le fichier est ouvert autant de fois que l
 constexpr const char* aide_maximum =
     "Degrés limite maximum.\rAttention ! Autour de 0° c-à-d +ou- 2°, la réfration rentre en "
     "ligne de compte.\rLes valeurs sont alors approximatives.";
+constexpr const char* aide_graphiques =
+    "Création automatique de graphiques sous Excel\rValable pour incrément 1 seulement\r( Pour "
+    "de l'aide, cliquer sur le bouton ci-contre )";
+constexpr const char* aide_tableaux =
+    "Création automatique de tableaux imprimables sous Excel\rValable pour incrément 1 et  5  "
+    "seulement\r( Pour de l'aide, cliquer sur le bouton ci-contre )";
+constexpr const char* aide_panneau =
+    "Les opérations de création de graphiques et de tableaux sous Excel,\rsont ici entièrement "
+    "automatisées.\rValable pour incrément 1 et  5  seulement\rL'utilisateur aura à répondre à "
+    "quelques questions simples.\r( Pour de l'aide, cliquer sur les boutons )";
+constexpr const char* aide_bouton_aide =
+    "Ce bouton fonctionne en marche/arret. Une pression fait apparaitre\rl'aide, une seconde "
+    "pression la fait disparaitre.";
 constexpr const char* calcul_d_abord = "Erreur :\rEffectuer d'abord les calculs en appuyant\rsur "
                                        "le bouton \"calculer\" ci-contre.\r";
 
@@ -77,16 +90,25 @@ TFMemH::TFMemH(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Wi
         [this](const std::string& m) {
             QMessageBox::critical(this, windowTitle(), qs(m).replace('\r', '\n'));
         });
+    set_ouvreur([this](const std::filesystem::path& p) {
+        ouvre_document(this, ctx_.repertoire, p.string());
+    });
     auto* disposition = new QVBoxLayout(this);
     cree_grille();
     disposition->addWidget(vues_, 1);
     cree_boutons();
+    cree_classeurs();
     cree_altitudes();
     resize(1150, 720);
     donne_mnemoniques(this);
 }
 
 TFMemH::~TFMemH() = default;
+
+void TFMemH::set_ouvreur(std::function<void(const std::filesystem::path&)> ouvreur)
+{
+    ouvreur_ = std::move(ouvreur);
+}
 
 void TFMemH::set_dialogues(ChoixFichier choix, Imprimante imprimante, MessageErreur erreur)
 {
@@ -116,7 +138,7 @@ void TFMemH::cree_boutons()
     QPushButton* memo = bouton(this, "Button8", "Voir le mémo", aide_memo);
     QPushButton* grille = bouton(this, "Button11", "Voir la grille", aide_grille);
     QPushButton* fichier = bouton(this, "Button16", "Voir le fichier", aide_fichier);
-    QPushButton* graphiques = bouton(this, "Button4", "Graphiques");
+    QPushButton* graphiques = bouton(this, "Button4", "Graphiques", aide_graphiques);
     for (QPushButton* b : {imprimer, enregistrer, memo, grille, fichier, graphiques, retour}) {
         ligne->addWidget(b);
     }
@@ -132,6 +154,63 @@ void TFMemH::cree_boutons()
     });
     connect(fichier, &QPushButton::clicked, this,
             [this] { ouvre_document(this, ctx_.repertoire, "zemanim.txt"); });
+}
+
+void TFMemH::cree_classeurs()
+{
+    auto* g = new QGroupBox(QStringLiteral("Tableaux et graphiques sous Excel"), this);
+    g->setObjectName("Label7");
+    g->setToolTip(QString::fromUtf8(aide_panneau).replace('\r', '\n'));
+    auto* ligne = new QHBoxLayout(g);
+    QPushButton* quatorze = bouton(g, "Button6", "Tableaux 14 colonnes", aide_tableaux);
+    QPushButton* toutes = bouton(g, "Button12", "Tableaux toutes les colonnes", aide_tableaux);
+    auto* aide = new QLabel(g);
+    aide->setObjectName("AideClasseurs");
+    aide->setWordWrap(true);
+    aide->setVisible(false);
+    QPushButton* aide1 = bouton(g, "Button5", "Aide", aide_bouton_aide);
+    QPushButton* aide2 = bouton(g, "Button7", "Aide", aide_bouton_aide);
+    for (QWidget* w : std::initializer_list<QWidget*>{quatorze, toutes, aide1, aide2}) {
+        ligne->addWidget(w);
+    }
+    ligne->addWidget(aide, 1);
+    static_cast<QVBoxLayout*>(layout())->addWidget(g);
+    connect(quatorze, &QPushButton::clicked, this, &TFMemH::Button6Click);
+    connect(toutes, &QPushButton::clicked, this, &TFMemH::Button12Click);
+    // Each help button shows the help at a first press and hides it at the next.
+    for (QPushButton* b : {aide1, aide2}) {
+        connect(b, &QPushButton::clicked, this, [aide] {
+            aide->setText(QString::fromUtf8(aide_panneau).replace('\r', ' '));
+            aide->setVisible(!aide->isVisible());
+        });
+    }
+}
+
+void TFMemH::classeur(documents::ClasseurHoraires k)
+{
+    if (!r_.gardees) {
+        erreur_(calcul_d_abord);
+        return;
+    }
+    if (const std::string refus = documents::refus_classeur(k, r_.classeurs); !refus.empty()) {
+        erreur_(refus);
+        return;
+    }
+    try {
+        ouvreur_(documents::ecrit_classeur_horaires(ctx_.repertoire, k, *r_.gardees, r_.classeurs));
+    } catch (const platform::FileError& e) {
+        erreur_(e.what());
+    }
+}
+
+void TFMemH::Button6Click()
+{
+    classeur(documents::ClasseurHoraires::quatorze_colonnes);
+}
+
+void TFMemH::Button12Click()
+{
+    classeur(documents::ClasseurHoraires::toutes_colonnes);
 }
 
 void TFMemH::cree_altitudes()
@@ -283,6 +362,7 @@ void TFMemH::Button4Click()
     graphique_->montre(r_.courbes, qs(r_.lieu.ville + "  (" + r_.lieu.pays + ")"));
     graphique_->window()->show();
     graphique_->window()->raise();
+    classeur(documents::ClasseurHoraires::graphiques);
 }
 
 void TFMemH::Button9Click()

@@ -4,6 +4,7 @@
 // of the sun's altitudes at sunrise and sunset.
 #pragma once
 
+#include "documents/zmanim_workbooks.h"
 #include "gui/common/save_text.h"
 #include "gui/common/text_printer.h"
 #include "tables/chart_series.h"
@@ -12,7 +13,9 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,9 @@ struct ResultatHoraires {
     zmanim::ZmanimSettings reglages;
     bool tous_les_moments = false; // every time box checked: the workbooks can be built
     tables::DemandeTable demande;  // the table computed
+    /// The rows kept for the workbooks, and what their commands check.
+    std::shared_ptr<const documents::TablesGardees> gardees;
+    documents::ContexteClasseurs classeurs;
 };
 
 class TFMemH : public QWidget
@@ -61,6 +67,8 @@ public:
 
     /// Replaces the save dialog, the printer and the error box (tests).
     void set_dialogues(ChoixFichier choix, Imprimante imprimante, MessageErreur erreur);
+    /// Replaces the opening of a written workbook (tests).
+    void set_ouvreur(std::function<void(const std::filesystem::path&)> ouvreur);
 
     void montre_resultat(ResultatHoraires r);
     /// Shows the memo rather than the grid (the runs over lists of cities).
@@ -70,7 +78,9 @@ public:
     void Button2Click();  // "Enregister"
     void Button8Click();  // "Voir le mémo"
     void Button11Click(); // "Voir la grille"
-    void Button4Click();  // "Graphiques"
+    void Button4Click();  // "Graphiques": the chart in a window and in a workbook
+    void Button6Click();  // "Tableaux 14 colonnes"
+    void Button12Click(); // "Tableaux toutes les colonnes"
     void Button9Click();  // "Calculer" of the altitudes
     void Button14Click(); // "Imprimer" of the altitudes
     void Button15Click(); // "Enregistrer" of the altitudes
@@ -85,6 +95,9 @@ private:
     void cree_grille();
     void cree_boutons();
     void cree_altitudes();
+    void cree_classeurs();
+    /// The workbook of a command, refused with its message or written and opened.
+    void classeur(documents::ClasseurHoraires k);
     void remplit_grille();
     /// The name the save proposes: the city without blanks and hyphens, the year.
     [[nodiscard]] std::string nom_propose() const;
@@ -94,6 +107,7 @@ private:
     ChoixFichier choix_;
     Imprimante imprimante_;
     MessageErreur erreur_;
+    std::function<void(const std::filesystem::path&)> ouvreur_;
     QStackedWidget* vues_ = nullptr;
     QTableWidget* StringGrid1 = nullptr;
     ZoneResultat* Memo1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "documents/zmanim_books.h"
 #include "documents/zmanim_pages.h"
+#include "documents/zmanim_workbooks.h"
 #include "gui/common/mnemonics.h"
 #include "gui/common/question.h"
 #include "gui/tables/results_window.h"
@@ -582,7 +583,8 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
         return (fait % 64 != 0 && fait != total) || progres(fait, total);
     };
     tables::CourbesHoraires courbes;
-    std::vector<tables::SortieTable*> sorties{&courbes};
+    auto gardees = std::make_shared<documents::TablesGardees>(p.reglages.affiche_secondes);
+    std::vector<tables::SortieTable*> sorties{&courbes, gardees.get()};
     const tables::JoursHamets jours = jours_dans(p.demande);
     std::optional<tables::RecolteHamets> hamets;
     if (c.hamets) {
@@ -616,6 +618,13 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
     r.reglages = p.reglages;
     r.tous_les_moments = std::all_of(c.moments.begin(), c.moments.end(), [](bool b) { return b; });
     r.demande = p.demande;
+    r.gardees = gardees;
+    r.classeurs.toutes_les_cases = r.tous_les_moments;
+    r.classeurs.hamets = c.hamets;
+    r.classeurs.fetes = p.demande.fetes;
+    r.classeurs.bureau_des_longitudes = p.demande.opinion.starts_with("Bureau");
+    r.classeurs.increment = p.demande.increment;
+    r.classeurs.mise_en_page = p.demande.mise_en_page;
     if (hamets && hamets->complete()) {
         r.hamets = true;
         const auto bloc = tables::bloc_hamets(jours, hamets->horaires(), r.lieu.ville);
