@@ -389,6 +389,21 @@ TEST_F(FenetreHoraires, LesClasseursDuTableau)
     EXPECT_EQ(ouverts.size(), 3u);
 }
 
+TEST_F(FenetreHoraires, LeDebutDeLaDixiemeHeure)
+{
+    auto f = ouvre();
+    janvier_2025(*f);
+    enfant<QCheckBox>(f.get(), "CaseDixieme")->setChecked(true);
+    f->CalculClick();
+    const fs::path fichier = dir.path() / "NEUVIEME" / "2025_PARIS 75.txt";
+    ASSERT_TRUE(fs::exists(fichier));
+    EXPECT_GT(platform::read_lines(fichier).size(), 31u);
+    // Saved into "NEUVIEME".
+    f->resultats()->Button2Click();
+    ASSERT_TRUE(enregistre_sous);
+    EXPECT_EQ(enregistre_sous->parent_path().filename(), "NEUVIEME");
+}
+
 TEST_F(FenetreHoraires, LEntreeDuMenuHoraires)
 {
     TFMainForm fenetre(*ctx);

@@ -18,6 +18,7 @@
 #include "tables/east_west.h"
 #include "tables/latitudes.h"
 #include "tables/table_run.h"
+#include "tables/tenth_hour.h"
 #include "tables/tossefet_questions.h"
 #include "tables/weekly_columns.h"
 #include "tables/window_state.h"
@@ -591,6 +592,11 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
         hamets.emplace(jours, c.methode_hamets, zmanim::regles_arrondi(p.reglages));
         sorties.push_back(&*hamets);
     }
+    std::optional<tables::FichierDixiemeHeure> dixieme;
+    if (c.dixieme_heure) {
+        dixieme.emplace(ctx_.repertoire, p.demande);
+        sorties.push_back(&*dixieme);
+    }
     tables::ColonnesDesSemaines semaines;
     const bool en_colonnes = c.filtre == tables::FiltreJours::semaines_en_colonnes;
     if (en_colonnes) {
@@ -602,6 +608,9 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
     const tables::TableEcrite t =
         tables::ecrit_table(ctx_.repertoire, p.demande, p.reglages, env, &autres);
     progres.termine();
+    if (dixieme) {
+        dixieme->termine();
+    }
     if (t.resultat.refuse) {
         dialogues_.erreur(t.resultat.message);
     }
