@@ -11,6 +11,8 @@
 #include "platform/text_file.h"
 #include "tables/day_list.h"
 
+#include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -83,6 +85,79 @@ Modeles lit_modeles(const fs::path& repertoire, const DemandePages& d)
     return m;
 }
 
+/// The folder of the pages of one year, its names read once. Each page is
+/// found in it without regard to case, as lookup_ignoring_case finds it,
+/// but a run writes a thousand pages to one folder: reading the folder
+/// again for each of them would make the run quadratic. The names the run
+/// writes are added as it goes.
+class DossierDesPages
+{
+public:
+    /// The page `relatif` of `repertoire`, its folder and its name found
+    /// without regard to case.
+    fs::path page(const fs::path& repertoire, const fs::path& relatif)
+    {
+        if (relatif.parent_path() != relatif_) {
+            ouvre(repertoire, relatif.parent_path());
+        }
+        const std::string nom = relatif.filename().string();
+        fs::path page = dossier_ / nom;
+        if (!existe_ || existe(page)) {
+            return page;
+        }
+        if (const auto autre = par_minuscules_.find(platform::to_lower(nom));
+            autre != par_minuscules_.end()) {
+            page.replace_filename(autre->second);
+        }
+        return page;
+    }
+
+    /// A page now written in the folder.
+    void ecrite(const fs::path& page)
+    {
+        existe_ = true;
+        retient(page.filename().string());
+    }
+
+private:
+    static bool existe(const fs::path& chemin)
+    {
+        std::error_code erreur;
+        return fs::exists(fs::symlink_status(chemin, erreur));
+    }
+
+    void ouvre(const fs::path& repertoire, const fs::path& relatif)
+    {
+        relatif_ = relatif;
+        dossier_ = platform::lookup_ignoring_case(repertoire, relatif);
+        existe_ = existe(dossier_);
+        par_minuscules_.clear();
+        if (!existe_) {
+            return;
+        }
+        std::error_code erreur;
+        for (fs::directory_iterator it(dossier_, erreur), fin; !erreur && it != fin;
+             it.increment(erreur)) {
+            retient(it->path().filename().string());
+        }
+    }
+
+    /// Among names equal but for case, the first in byte order stands for
+    /// them all.
+    void retient(std::string nom)
+    {
+        auto [place, nouveau] = par_minuscules_.try_emplace(platform::to_lower(nom), nom);
+        if (!nouveau && nom < place->second) {
+            place->second = std::move(nom);
+        }
+    }
+
+    fs::path relatif_{"."};
+    fs::path dossier_;
+    bool existe_ = false;
+    std::map<std::string, std::string> par_minuscules_;
+};
+
 /// The run over the years and cities, and what it did.
 class Construction
 {
@@ -145,8 +220,7 @@ private:
             r_.messages.push_back("La ville " + lieu.ville + " a le nom de fichier « " + nom +
                                   " » d'une ville d'avant : sa page est celle-là.");
         }
-        const fs::path page =
-            platform::lookup_ignoring_case(repertoire_, chemin_page_zmanim(d_, annee, nom));
+        const fs::path page = dossier_.page(repertoire_, chemin_page_zmanim(d_, annee, nom));
         bool ecrite = fs::exists(page);
         if (ecrite) {
             r_.existantes.push_back(page);
@@ -172,9 +246,11 @@ private:
         }
         std::vector<std::string> lignes =
             tete_page_zmanim(d_, modeles_.tete, annee, lieu.ville, nom);
-        lignes.insert(lignes.end(), corps.lignes.begin(), corps.lignes.end());
+        lignes.insert(lignes.end(), std::make_move_iterator(corps.lignes.begin()),
+                      std::make_move_iterator(corps.lignes.end()));
         lignes.insert(lignes.end(), modeles_.pied.begin(), modeles_.pied.end());
         ecrit_page(page, lignes);
+        dossier_.ecrite(page);
         r_.construites.push_back(page);
         return true;
     }
@@ -192,6 +268,7 @@ private:
     zmanim::ZmanimSettings& reglages_;
     const tables::EnvironnementTable& env_;
     Modeles modeles_;
+    DossierDesPages dossier_;
     std::optional<platform::StreamedTextFile> index_;
     RapportPages r_;
 };

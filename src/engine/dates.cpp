@@ -68,6 +68,13 @@ DateCivile veille(DateCivile d) noexcept
 
 DateHebraique lendemain(const DateHebraique& d)
 {
+    // Every month has 29 days at least, but Adar I, which common years
+    // lack: up to the 28th the day after needs no year worked out.
+    constexpr int plus_court_des_mois = 29;
+    constexpr int adar_premier = 7;
+    if (d.jour < plus_court_des_mois && d.mois >= 1 && d.mois <= 13 && d.mois != adar_premier) {
+        return {d.annee, d.mois, d.jour + 1};
+    }
     if (d.jour < longueur_mois_hebreu(d.annee, d.mois)) {
         return {d.annee, d.mois, d.jour + 1};
     }

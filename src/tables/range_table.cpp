@@ -11,6 +11,7 @@
 #include "zmanim/day/horaires_jour.h"
 
 #include <array>
+#include <optional>
 
 namespace orvane::tables
 {
@@ -154,6 +155,7 @@ public:
                          "définis. Calcul impossible.");
         }
         prepare_contexte();
+        prepare_demande();
         ecrit_entete();
         if (engine::numero_du_civil(d_.fin) < engine::numero_du_civil(d_.debut)) {
             return refus("Ce calcul est impossible car la date de fin\rest inférieure à celle du "
@@ -202,6 +204,16 @@ private:
 
     bool bdl() const { return d_.opinion.starts_with("Bureau"); }
 
+    /// What the days of the table share in their request.
+    void prepare_demande()
+    {
+        demande_.latitude = d_.lieu.latitude;
+        demande_.longitude = d_.lieu.longitude;
+        demande_.zone = d_.lieu.decalage;
+        demande_.opinion = d_.opinion;
+        demande_.sans_ligne = false;
+    }
+
     /// The stars angle the table's times use, written after "Etoiles": the
     /// typed one, or 7.12° for the Rav Rottenberg, 7.08° otherwise.
     std::string texte_des_etoiles() const
@@ -247,7 +259,7 @@ private:
                 }
                 mois_precedent = date.mois;
             }
-            if (!jour(date, engine::jour_semaine(n))) {
+            if (!jour(n, date, engine::jour_semaine(n))) {
                 return;
             }
             if (env_.progression && !env_.progression(static_cast<long>(n - premier) + 1, total)) {
@@ -258,17 +270,19 @@ private:
     }
 
     /// One date of the range; false when the table stops there.
-    bool jour(const engine::DateCivile& date, int jour_semaine)
+    bool jour(engine::NumeroJour n, const engine::DateCivile& date, int jour_semaine)
     {
         RangeeTable& r = recepteur_.rangee;
-        r = RangeeTable{};
+        efface(r);
         r.date = date;
         r.jour_semaine = jour_semaine;
-        r.hebraique = engine::hebraique_du_civil(date);
+        r.hebraique = hebraique_du_jour(n, date);
         r.embolismique = engine::annee_hebr_embolismique(r.hebraique.annee);
         const bool fete = chomes_.chome(r.hebraique);
+        const engine::DateHebraique demain = engine::lendemain(r.hebraique);
+        hebraique_suivante_ = std::pair{n + 1, demain};
         events::marque_entree_sortie(r.nature, jour_semaine == 7, fete, jour_semaine == 6,
-                                     chomes_.chome(engine::lendemain(r.hebraique)));
+                                     chomes_.chome(demain));
         if (!garde_le_jour(d_.filtre, jour_semaine, fete)) {
             return true;
         }
@@ -276,18 +290,12 @@ private:
             r.note_fetes = note_des_fetes(date);
         }
         r.correction_ete = correction(date);
-        zmanim::DemandeJour demande;
-        demande.jour_semaine = jour_semaine;
-        demande.date = date;
-        demande.latitude = d_.lieu.latitude;
-        demande.longitude = d_.lieu.longitude;
-        demande.zone = d_.lieu.decalage;
-        demande.opinion = d_.opinion;
-        demande.correction_ete = r.correction_ete;
-        demande.sans_ligne = false;
+        demande_.jour_semaine = jour_semaine;
+        demande_.date = date;
+        demande_.correction_ete = r.correction_ete;
         horaires_ = zmanim::DayTimes{};
         recepteur_.construit = false;
-        zmanim::horaires_du_jour(demande, reglages_, horaires_, contexte_);
+        zmanim::horaires_du_jour(demande_, reglages_, horaires_, contexte_);
         if (horaires_.erreur_horaires) {
             resultat_.refuse = true;
             resultat_.message = horaires_.message_erreur;
@@ -301,12 +309,47 @@ private:
         return true;
     }
 
-    double correction(const engine::DateCivile& date) const
+    /// The row made ready for a new day, its texts and cells kept for
+    /// their room.
+    static void efface(RangeeTable& r)
+    {
+        std::string libelle = std::move(r.libelle);
+        std::string texte = std::move(r.texte);
+        std::vector<std::string> cellules = std::move(r.cellules);
+        std::string note = std::move(r.note_fetes);
+        r = RangeeTable{};
+        libelle.clear();
+        texte.clear();
+        cellules.clear();
+        note.clear();
+        r.libelle = std::move(libelle);
+        r.texte = std::move(texte);
+        r.cellules = std::move(cellules);
+        r.note_fetes = std::move(note);
+    }
+
+    /// The Hebrew date of day `n`: the day after that of the day before when
+    /// the rows follow each other, worked out afresh otherwise.
+    engine::DateHebraique hebraique_du_jour(engine::NumeroJour n, const engine::DateCivile& date)
+    {
+        if (hebraique_suivante_ && hebraique_suivante_->first == n) {
+            return hebraique_suivante_->second;
+        }
+        return engine::hebraique_du_civil(date);
+    }
+
+    double correction(const engine::DateCivile& date)
     {
         if (!d_.ete_jour_par_jour || env_.tables_ete == nullptr) {
             return 0;
         }
-        return env_.tables_ete->correction(d_.lieu.pays, env_.mode_horaire, date, 0);
+        // The changes of a year are looked up once, for all its days.
+        if (!annee_ete_ || annee_ete_->first != date.annee) {
+            annee_ete_.emplace(date.annee,
+                               env_.tables_ete->annee(d_.lieu.pays, date.annee, env_.mode_horaire));
+        }
+        return places::correction_pour_le_jour(annee_ete_->second, env_.mode_horaire, date.jour,
+                                               date.mois, 0);
     }
 
     std::string note_des_fetes(const engine::DateCivile& date)
@@ -344,12 +387,11 @@ private:
         r.texte = r.libelle;
         const std::string_view sep = separateur(d_);
         for (const ColonneAffichee& c : colonnes_) {
-            const auto [cellule, texte] = cellule_de(c.indice, r);
-            r.cellules.push_back(cellule);
-            r.texte += std::string(sep) + texte;
+            r.texte += sep;
+            cellule_de(c.indice, r, r.cellules.emplace_back(), r.texte);
         }
         if (!r.note_fetes.empty()) {
-            r.texte += std::string(sep) + r.note_fetes;
+            r.texte.append(sep).append(r.note_fetes);
         }
     }
 
@@ -372,26 +414,42 @@ private:
         return r.jour_semaine == 7 || (marque_ && r.nature.sortie);
     }
 
-    std::pair<std::string, std::string> cellule_de(std::size_t indice, const RangeeTable& r) const
+    /// The cell of a column into `cellule`, and its text added to `texte`.
+    void cellule_de(std::size_t indice, const RangeeTable& r, std::string& cellule,
+                    std::string& texte) const
     {
         if (masque_ && ((indice == colonne_entree && !entree_visible(r)) ||
                         (indice == colonne_sortie && !sortie_visible(r)))) {
-            return {std::string(cellule_vide), std::string(texte_vide)};
+            cellule = cellule_vide;
+            texte += texte_vide;
+            return;
         }
         const bool apres = indice == colonne_entree && r.nature.entree_apres_sortie;
         const std::string_view jeton =
             apres ? colonnes()[colonne_sortie].jeton : colonnes()[indice].jeton;
         const zmanim::TexteHoraire* t = horaires_.creneau(jeton);
         if (t == nullptr || !t->definie()) {
-            return {" --", "--"};
+            cellule = " --";
+            texte += "--";
+            return;
         }
-        const std::string heures = platform::pad_left(platform::trim(t->heures), 2, '0');
-        std::string texte = heures + ":" + t->minutes;
+        const std::string_view prefixe = apres ? "après " : "";
+        const std::string heures = deux_chiffres(t->heures);
+        cellule.append(" ").append(prefixe).append(heures).append(".").append(t->minutes);
+        texte.append(prefixe).append(heures).append(":").append(t->minutes);
         if (reglages_.affiche_secondes) {
-            texte += ":" + t->secondes;
+            texte.append(":").append(t->secondes);
         }
-        const std::string prefixe = apres ? "après " : "";
-        return {" " + prefixe + heures + "." + t->minutes, prefixe + texte};
+    }
+
+    /// The hours of a time on two digits: "07" of " 7" or "7".
+    static std::string deux_chiffres(const std::string& heures)
+    {
+        const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+        if (heures.size() == 2 && chiffre(heures[0]) && chiffre(heures[1])) {
+            return heures;
+        }
+        return platform::pad_left(platform::trim(heures), 2, '0');
     }
 
     /// Takes the rows the day computation emits.
@@ -412,8 +470,11 @@ private:
     std::vector<ColonneAffichee> colonnes_;
     bool marque_ = false;
     bool masque_ = false;
+    zmanim::DemandeJour demande_;
     zmanim::DayTimes horaires_;
     Recepteur recepteur_;
+    std::optional<std::pair<engine::NumeroJour, engine::DateHebraique>> hebraique_suivante_;
+    std::optional<std::pair<int, places::DstYear>> annee_ete_;
     engine::CalendarEngine engine_;
     events::JoursChomes chomes_;
     ResultatTable resultat_;

@@ -3,17 +3,20 @@
 // with its local time so that the day can be checked line by line.
 #include "zmanim/day/calcul_jour.h"
 
+#include <utility>
+
 namespace orvane::zmanim::detail
 {
 
 void CalculJour::ecrit(ModeArrondi mode, double t, TexteHoraire DayTimes::*creneau,
                        std::string_view etiquette)
 {
-    const HeureFormatee f = formate_heure(mode, t, j_.zone, j_.correction_ete, regles_);
+    HeureFormatee f = formate_heure(mode, t, j_.zone, j_.correction_ete, regles_);
     if (reglages_.trace && !etiquette.empty()) {
         j_.trace.push_back({std::string(etiquette), f.locale, f.heures, f.minutes, f.secondes});
     }
-    j_.*creneau = {f.texte_heures, f.texte_minutes, f.texte_secondes};
+    j_.*creneau = {std::move(f.texte_heures), std::move(f.texte_minutes),
+                   std::move(f.texte_secondes)};
 }
 
 // An event the sun does not reach keeps its numeric time (solar midnight)
@@ -33,8 +36,8 @@ void CalculJour::ecrit(ModeArrondi mode, const Croisement& c, double DayTimes::*
 // hour slot reads " 01", "15", "00" for 1 h 15 min.
 void CalculJour::ecrit_duree(double heures, TexteHoraire DayTimes::*creneau)
 {
-    const HeureFormatee f = formate_duree(heures, regles_);
-    j_.*creneau = {" " + f.texte_heures, f.texte_minutes, f.texte_secondes};
+    HeureFormatee f = formate_duree(heures, regles_);
+    j_.*creneau = {" " + f.texte_heures, std::move(f.texte_minutes), std::move(f.texte_secondes)};
 }
 
 } // namespace orvane::zmanim::detail

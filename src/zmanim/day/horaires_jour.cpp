@@ -2,7 +2,7 @@
 // sun of 12 h UT, and what follows the slots (decimal line, trace, table row).
 #include "zmanim/day/horaires_jour.h"
 
-#include "engine/calendar_engine.h"
+#include "engine/dates.h"
 #include "platform/text.h"
 #include "zmanim/day/calcul_jour.h"
 #include "zmanim/settings/opinions.h"
@@ -235,9 +235,17 @@ void CalculJour::apres_creneaux()
 
 std::pair<int, int> CalculJour::jour_mois_hebreu() const
 {
-    engine::CalendarEngine e;
-    e.convertit_civil_hebreu(j_.annee, j_.mois, j_.jour);
-    return {e.jour_hebr, e.mois_hebr};
+    // The days of a table follow each other: the Hebrew date of one is the
+    // day after that of the last, without a conversion.
+    thread_local std::optional<std::pair<engine::NumeroJour, engine::DateHebraique>> dernier;
+    const engine::DateCivile date{j_.annee, j_.mois, j_.jour};
+    const engine::NumeroJour n = engine::numero_du_civil(date);
+    if (!dernier || dernier->first != n) {
+        const bool suivant = dernier && dernier->first + 1 == n;
+        dernier.emplace(n, suivant ? engine::lendemain(dernier->second)
+                                   : engine::hebraique_du_civil(date));
+    }
+    return {dernier->second.jour, dernier->second.mois};
 }
 
 } // namespace detail

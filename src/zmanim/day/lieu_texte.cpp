@@ -146,7 +146,10 @@ std::optional<double> zone_lue(std::string_view texte, LieuLu& lieu)
 
 } // namespace
 
-LieuLu lit_lieu(std::string_view latitude, std::string_view longitude, std::string_view zone)
+namespace
+{
+
+LieuLu lit(std::string_view latitude, std::string_view longitude, std::string_view zone)
 {
     if (sans_lettre(latitude) == "Edit" || sans_lettre(longitude) == "Edit" || zone == "Edit3") {
         return refus({});
@@ -168,6 +171,28 @@ LieuLu lit_lieu(std::string_view latitude, std::string_view longitude, std::stri
     lieu.longitude = *lon * places::radians_par_degre;
     lieu.zone = *z;
     return lieu;
+}
+
+/// The texts of the last place read, and what they gave.
+struct DernierLieu {
+    std::string latitude;
+    std::string longitude;
+    std::string zone;
+    LieuLu lu;
+};
+
+} // namespace
+
+LieuLu lit_lieu(std::string_view latitude, std::string_view longitude, std::string_view zone)
+{
+    // A table reads the same place for each of its days.
+    thread_local std::optional<DernierLieu> dernier;
+    if (!dernier || dernier->latitude != latitude || dernier->longitude != longitude ||
+        dernier->zone != zone) {
+        dernier.emplace(DernierLieu{std::string(latitude), std::string(longitude),
+                                    std::string(zone), lit(latitude, longitude, zone)});
+    }
+    return dernier->lu;
 }
 
 } // namespace orvane::zmanim

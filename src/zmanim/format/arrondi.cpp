@@ -180,11 +180,12 @@ HeureFormatee formate_duree(double heures, const ReglesArrondi& regles)
 
 std::string texte_deux_chiffres(int valeur)
 {
-    std::string texte = std::to_string(valeur);
-    if (valeur >= 0 && valeur < 10) {
-        texte.insert(0, "0");
+    if (valeur >= 0 && valeur < 100) {
+        const char chiffres[2] = {static_cast<char>('0' + valeur / 10),
+                                  static_cast<char>('0' + valeur % 10)};
+        return std::string(chiffres, 2);
     }
-    return texte;
+    return std::to_string(valeur);
 }
 
 int valeur_texte(std::string_view texte) noexcept

@@ -2,6 +2,9 @@
 
 #include "platform/text.h"
 
+#include <optional>
+#include <utility>
+
 namespace orvane::zmanim
 {
 
@@ -16,7 +19,10 @@ bool commence_par(std::string_view nom, std::string_view debut)
 
 } // namespace
 
-AvisNormalise normalise_opinion(std::string_view nom)
+namespace
+{
+
+AvisNormalise normalise(std::string_view nom)
 {
     AvisNormalise avis{std::string(nom)};
     std::string& n = avis.nom;
@@ -55,6 +61,18 @@ AvisNormalise normalise_opinion(std::string_view nom)
         avis.rav_rottenberg = true;
     }
     return avis;
+}
+
+} // namespace
+
+AvisNormalise normalise_opinion(std::string_view nom)
+{
+    // A table asks the same name for each of its days.
+    thread_local std::optional<std::pair<std::string, AvisNormalise>> dernier;
+    if (!dernier || dernier->first != nom) {
+        dernier.emplace(std::string(nom), normalise(nom));
+    }
+    return dernier->second;
 }
 
 double facteur_proportion(std::string_view nom_calcul) noexcept

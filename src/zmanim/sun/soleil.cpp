@@ -1,6 +1,7 @@
 #include "zmanim/sun/soleil.h"
 
 #include <cmath>
+#include <limits>
 
 namespace orvane::zmanim
 {
@@ -70,6 +71,58 @@ double declinaison(double lambda) noexcept
     return std::atan(s / std::sqrt(1 - s * s));
 }
 
+/// Where the sun stands at one instant, with the sine and cosine of its
+/// declination.
+struct Position {
+    double ascension_droite = 0;
+    double declinaison = 0;
+    double sinus_declinaison = 0;
+    double cosinus_declinaison = 0;
+};
+
+Position position_du_soleil(double jd) noexcept
+{
+    const double t = (jd - epoque_j2000) * annees_par_jour;
+    const double lambda = longitude_ecliptique(t);
+    Position p;
+    p.ascension_droite = ascension_droite(lambda);
+    p.declinaison = declinaison(lambda);
+    p.sinus_declinaison = std::sin(p.declinaison);
+    p.cosinus_declinaison = std::cos(p.declinaison);
+    return p;
+}
+
+/// The position of the last instant asked, and the sine and cosine of the
+/// last latitude: a day asks the sun of 12 h UT for every one of its
+/// altitudes before it asks each at its own instant.
+struct DernierCalcul {
+    double jd = std::numeric_limits<double>::quiet_NaN();
+    Position position;
+    double latitude = std::numeric_limits<double>::quiet_NaN();
+    double sinus_latitude = 0;
+    double cosinus_latitude = 0;
+
+    const Position& position_a(double jour_julien) noexcept
+    {
+        if (jour_julien != jd) {
+            jd = jour_julien;
+            position = position_du_soleil(jour_julien);
+        }
+        return position;
+    }
+
+    void prend_latitude(double lat) noexcept
+    {
+        if (lat != latitude) {
+            latitude = lat;
+            sinus_latitude = std::sin(lat);
+            cosinus_latitude = std::cos(lat);
+        }
+    }
+};
+
+thread_local DernierCalcul dernier_calcul;
+
 /// Hours UT at a place `longitude` west of the instant at which the meridian
 /// stands `angle` (radians) east of the sidereal time at 0 h UT.
 double heure_de_l_angle(double angle, double longitude) noexcept
@@ -110,13 +163,14 @@ PassagesSoleil passages_soleil(const engine::DateCivile& d, double latitude, dou
 {
     PassagesSoleil p;
     const double jd = jour_julien_midi(d) + decalage_jd;
-    const double t = (jd - epoque_j2000) * annees_par_jour;
-    const double lambda = longitude_ecliptique(t);
-    p.ascension_droite = ascension_droite(lambda);
-    p.declinaison = declinaison(lambda);
+    DernierCalcul& dernier = dernier_calcul;
+    const Position& soleil = dernier.position_a(jd);
+    dernier.prend_latitude(latitude);
+    p.ascension_droite = soleil.ascension_droite;
+    p.declinaison = soleil.declinaison;
 
-    const double c = (sinus_hauteur - std::sin(latitude) * std::sin(p.declinaison)) /
-                     (std::cos(latitude) * std::cos(p.declinaison));
+    const double c = (sinus_hauteur - dernier.sinus_latitude * soleil.sinus_declinaison) /
+                     (dernier.cosinus_latitude * soleil.cosinus_declinaison);
     if (c <= -1) {
         p.passage = Passage::toujours_au_dessus;
         return p;
