@@ -55,6 +55,16 @@ void SortiesMultiples::rangee(const RangeeTable& r)
 
 bool ete_d_une_table(const DemandeTable& d, const EnvironnementTable& env)
 {
+    // The program's mode has the last word on every written time: summer time
+    // all the year adds its hour to every day, winter time all the year none.
+    switch (env.mode_ete) {
+    case zmanim::ModeEte::ete_toute_annee:
+        return true;
+    case zmanim::ModeEte::hiver_toute_annee:
+        return false;
+    case zmanim::ModeEte::avec_changement:
+        break;
+    }
     return d.ete_jour_par_jour && env.tables_ete != nullptr &&
            env.tables_ete->annee(d.lieu.pays, d.debut.annee, env.mode_horaire).trouve();
 }

@@ -48,6 +48,12 @@ TEST(TableDesHoraires, LIncrementEtLeChangementDAnnee)
     ASSERT_EQ(s.rangees.size(), 53u);
     EXPECT_EQ(s.rangees[4].date, engine::DateCivile(2025, 3, 29));
     EXPECT_EQ(s.rangees[5].date, engine::DateCivile(2025, 4, 5));
+    // The Hebrew date of each row, stepped or converted, is the day's own.
+    for (const Rangees* table : {&t, &s}) {
+        for (const RangeeTable& r : table->rangees) {
+            EXPECT_EQ(r.hebraique, engine::hebraique_du_civil(r.date)) << r.texte;
+        }
+    }
 }
 
 TEST(TableDesHoraires, VendrediEtChabbatPuisChabbatotEtFetes)
@@ -242,6 +248,23 @@ TEST(TableDesHoraires, NotesDeLHeureDEte)
     // A country without a table: the note says so, as the times do.
     d.lieu = {"REYKJAVIK", "Islande", "64°08'N", "21°56'O", "+0"};
     EXPECT_FALSE(ete_d_une_table(d, environnement()));
+    // The note follows the correction the times receive: the program's mode
+    // of summer time all the year adds an hour to every day, winter time all
+    // the year none, whatever the box.
+    DemandeTable paris = paris_janvier();
+    EnvironnementTable ete = environnement();
+    ete.mode_ete = zmanim::ModeEte::ete_toute_annee;
+    EXPECT_TRUE(ete_d_une_table(paris, ete));
+    EnvironnementTable hiver = environnement();
+    hiver.mode_ete = zmanim::ModeEte::hiver_toute_annee;
+    hiver.mode_horaire = "les heures d'hiver toute l'année";
+    paris.ete_jour_par_jour = true;
+    EXPECT_FALSE(ete_d_une_table(paris, hiver));
+    zmanim::ZmanimSettings reglages;
+    Rangees t;
+    ASSERT_FALSE(calcule_table(paris, reglages, hiver, t).refuse);
+    EXPECT_EQ(t.lignes[1], "L'heure d'été n'est pas prise en compte dans ce tableau. (En France, "
+                           "ajouter 1 heure en été)");
     EXPECT_EQ(avertissement_heure_ete(false, 0),
               "Attention ! L'heure d'été ne sera pas prise en compte dans les calculs");
 }
