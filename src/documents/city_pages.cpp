@@ -226,7 +226,8 @@ std::string nom_unique(const std::string& nom, std::set<std::string>& pris)
     }
     for (int n = 2;; ++n) {
         const std::string suffixe = std::to_string(n);
-        std::string essai = nom.substr(0, 8 - suffixe.size());
+        // Cut by characters: a name may hold letters of several bytes ("‘Ar‘ara").
+        std::string essai = platform::left(nom, 8 - suffixe.size());
         while (!essai.empty() && essai.back() == ' ') {
             essai.pop_back();
         }

@@ -3,6 +3,7 @@
 #include "document_files.h"
 #include "documents/city_pages.h"
 #include "platform/file_error.h"
+#include "platform/text.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
@@ -236,6 +237,30 @@ TEST(ListeDeVilles, NomsUniquesEtInterruption)
     EXPECT_EQ(vus, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(arrete.pages.size(), 2u);
     EXPECT_TRUE(fs::exists(arrete.page_liste));
+}
+
+// Two towns of Israel whose names begin with a letter of three bytes in
+// UTF-8 fold to the same name: the second is cut by characters before its
+// number, never in the middle of a letter.
+TEST(ListeDeVilles, NomsUniquesDeLettresLongues)
+{
+    RepertoireAvecModeles dossier;
+    const std::vector<std::string> liste = {
+        "‘Ar‘ara\t\tIsraël\t32°30'N\t35°06'E\t+2",
+        "‘Ar‘ara BaNegev\t\tIsraël\t31°10'N\t35°01'E\t+2",
+    };
+    DemandeCalendrier d = paris(true, true);
+    d.premiers_du_mois = true;
+    std::vector<std::string> fichiers;
+    const RapportListe r =
+        pages_liste_villes(dossier.path(), d, 2025, liste, tables_livrees(), {},
+                           [&fichiers](const std::string& f) { fichiers.push_back(f); });
+    EXPECT_EQ(fichiers, (std::vector<std::string>{"‘Ar‘ara", "‘Ar‘ara2"}));
+    EXPECT_EQ(r.pages.size(), 2u);
+    for (const std::string& f : fichiers) {
+        EXPECT_TRUE(platform::is_valid_utf8(f)) << f;
+        EXPECT_TRUE(fs::exists(dossier / "CAL_CIVL/2025" / (f + ".htm"))) << f;
+    }
 }
 
 // A template missing stops the list run before any page is written.
