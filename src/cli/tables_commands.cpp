@@ -16,6 +16,8 @@
 #include "cli/commands.h"
 #include "cli/parser_messages.h"
 #include "cli/zmanim_setup.h"
+#include "documents/zmanim_pages.h"
+#include "documents/zmanim_workbooks.h"
 #include "places/charge_lieux.h"
 #include "places/places.h"
 #include "tables/pesach.h"
@@ -24,6 +26,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -49,6 +52,8 @@ struct TableOptions {
     bool short_date = false;
     bool show_opinion = false;
     Format format = Format::text;
+    std::string html; // folder receiving the web pages of the city, year by year
+    std::string xlsx; // workbook of every column
 };
 
 /// The filters by their list texts and by short names.
@@ -163,6 +168,60 @@ std::optional<tables::DemandeTable> request_for(CliContext& ctx, const TableOpti
     return d;
 }
 
+/// The workbook of every column of the table, as "Tableaux toutes les
+/// colonnes" writes it, at the path given.
+void write_workbook(CliContext& ctx, const TableOptions& o, const tables::DemandeTable& d,
+                    const documents::TablesGardees& gardees, const zmanim::ZmanimSettings& r)
+{
+    documents::ContexteClasseurs c;
+    c.toutes_les_cases = std::all_of(r.moments.begin(), r.moments.end(), [](bool b) { return b; });
+    c.fetes = d.fetes;
+    c.bureau_des_longitudes = d.opinion.starts_with("Bureau");
+    c.increment = d.increment;
+    const documents::ClasseurHoraires k = documents::ClasseurHoraires::toutes_colonnes;
+    if (const std::string refus = documents::refus_classeur(k, c); !refus.empty()) {
+        report_bad_input(ctx, refus);
+        return;
+    }
+    documents::ecrit_classeur_horaires_vers(o.xlsx, k, gardees, c);
+}
+
+/// The web pages of the city for each civil year of the range ("Page Web
+/// pour " with "Web"), built in the program directory as the window builds
+/// them, then copied into the folder given.
+void write_pages(CliContext& ctx, const TableOptions& o, const fs::path& dir,
+                 const tables::DemandeTable& d, zmanim::ZmanimSettings& reglages,
+                 const tables::EnvironnementTable& env)
+{
+    documents::DemandePages pages;
+    pages.genre = documents::GenrePages::une_ville;
+    pages.web = true;
+    pages.premiere_annee = d.debut.annee;
+    pages.derniere_annee = d.fin.annee;
+    pages.modele = d;
+    const documents::RapportPages r = documents::pages_zmanim(dir, pages, reglages, env);
+    for (const std::string& m : r.messages) {
+        report_bad_input(ctx, m);
+    }
+    for (const std::vector<fs::path>* liste : {&r.construites, &r.existantes}) {
+        for (const fs::path& page : *liste) {
+            const fs::path copie =
+                fs::path(o.html) / page.parent_path().filename() / page.filename();
+            std::error_code erreur;
+            fs::create_directories(copie.parent_path(), erreur);
+            if (!erreur) {
+                fs::copy_file(page, copie, fs::copy_options::overwrite_existing, erreur);
+            }
+            if (erreur) {
+                report_bad_input(ctx, "Impossible de copier la page vers « " + copie.string() +
+                                          " » : " + erreur.message());
+                return;
+            }
+            ctx.out << copie.string() << '\n';
+        }
+    }
+}
+
 void compute_table(CliContext& ctx, const TableOptions& o)
 {
     const fs::path dir = prepared_program_directory();
@@ -179,13 +238,23 @@ void compute_table(CliContext& ctx, const TableOptions& o)
     const shell::DonneesChargees donnees(dir);
     const ConfigurationChargee configuration = charge_configuration(dir);
     const tables::EnvironnementTable env = environment_for(configuration, donnees);
+    if (!o.html.empty()) {
+        write_pages(ctx, o, dir, *demande, reglages, env);
+        return;
+    }
     LignesTexte texte(ctx.out);
     LignesTsv tsv(ctx.out);
-    tables::SortieTable& sortie =
+    documents::TablesGardees gardees(o.seconds);
+    tables::SortieTable& lignes =
         o.format == Format::tsv ? static_cast<tables::SortieTable&>(tsv) : texte;
+    tables::SortiesMultiples sortie({&lignes, &gardees});
     const tables::ResultatTable r = tables::calcule_table(*demande, reglages, env, sortie);
     if (r.refuse) {
         report_bad_input(ctx, r.message);
+        return;
+    }
+    if (!o.xlsx.empty()) {
+        write_workbook(ctx, o, *demande, gardees, reglages);
     }
 }
 
@@ -296,6 +365,10 @@ void add_tables_commands(CLI::App& app, CliContext& ctx)
     cmd->add_flag("--short-date", options->short_date, "Date courte (sans la date hébraïque)");
     cmd->add_flag("--show-opinion", options->show_opinion, "Indique l'opinion sur la table");
     add_format_option(*cmd, options->format);
+    cmd->add_option("--html", options->html,
+                    "Dossier où copier les pages web de la ville, une par année civile")
+        ->excludes("--format");
+    cmd->add_option("--xlsx", options->xlsx, "Classeur .xlsx de toutes les colonnes");
     cmd->callback(
         [&ctx, options] { reporting_file_errors(ctx, [&] { compute_table(ctx, *options); }); });
 

@@ -79,5 +79,29 @@ TEST_F(CommandeTable, LesHeuresDuHametsCommeLaFenetre)
     EXPECT_EQ(refus.code, 2);
 }
 
+TEST_F(CommandeTable, LeClasseurEtLesPagesWeb)
+{
+    const auto classeur = dir.path() / "paris.xlsx";
+    auto s =
+        lance({"--place", "PARIS (75)", "2025-01-01", "2025-01-31", "--xlsx", classeur.string()});
+    ASSERT_EQ(s.code, 0) << s.err;
+    EXPECT_GT(std::filesystem::file_size(classeur), 2000u);
+    // A workbook of every column needs every time of the day.
+    s = lance({"--place", "PARIS (75)", "2025-01-01", "2025-01-31", "--step", "3", "--xlsx",
+               (dir.path() / "pas3.xlsx").string()});
+    EXPECT_EQ(s.code, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "pas3.xlsx"));
+    // The web pages of the city, a year each, copied into the folder.
+    const auto pages = dir.path() / "pages";
+    s = lance({"--place", "PARIS (75)", "2025-01-01", "2026-12-31", "--html", pages.string()});
+    ASSERT_EQ(s.code, 0) << s.err;
+    const auto chemins = platform::split_lines(s.out);
+    ASSERT_EQ(chemins.size(), 2u);
+    for (const std::string& c : chemins) {
+        EXPECT_TRUE(std::filesystem::exists(c)) << c;
+        EXPECT_NE(platform::read_text(c).find("<A name=\"debut\">"), std::string::npos) << c;
+    }
+}
+
 } // namespace
 } // namespace orvane::cli
