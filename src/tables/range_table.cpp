@@ -194,6 +194,7 @@ private:
     {
         contexte_.mode_ete = env_.mode_ete;
         contexte_.vaudrel = env_.vaudrel;
+        contexte_.journal = env_.journal;
         contexte_.vers_grille = true;
         contexte_.mise_en_page_livre = est_un_livre(d_.mise_en_page);
         contexte_.sortie_marseille = d_.sortie_marseille;

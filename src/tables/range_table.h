@@ -15,6 +15,7 @@
 #include "events/festivals/day_kind.h"
 #include "tables/table_request.h"
 #include "zmanim/day/day_times.h"
+#include "zmanim/day/horaires_jour.h"
 #include "zmanim/format/arrondi.h"
 #include "zmanim/settings/parametres.h"
 
@@ -93,6 +94,8 @@ struct EnvironnementTable {
     bool vaudrel = false; // fixed 6-minute Sabbath exit for "Beth Din de Paris"
     std::function<std::string(std::string_view)> lit_cle_ciop;
     std::function<bool(long fait, long total)> progression;
+    /// The trace of each day ("trace.dta"), when "Trace" is checked.
+    zmanim::JournalTrace* journal = nullptr;
 };
 
 struct ResultatTable {

@@ -404,6 +404,50 @@ TEST_F(FenetreHoraires, LeDebutDeLaDixiemeHeure)
     EXPECT_EQ(enregistre_sous->parent_path().filename(), "NEUVIEME");
 }
 
+TEST_F(FenetreHoraires, LePanneauDesParametres)
+{
+    auto f = ouvre();
+    auto* arrondis = enfant<QCheckBox>(f.get(), "CaseArrondis");
+    auto* houmra = enfant<QCheckBox>(f.get(), "CaseHoumra");
+    auto* activation = enfant<QPushButton>(f.get(), "BoutonActivation");
+    // Disabled until the panel is activated.
+    EXPECT_FALSE(arrondis->isEnabled());
+    EXPECT_EQ(activation->text().remove(QChar('&')), "ACTIVATION du choix des paramètres");
+    activation->click();
+    EXPECT_TRUE(arrondis->isEnabled());
+    EXPECT_EQ(activation->text().remove(QChar('&')), "DESACTIVATION du choix des paramètres");
+    // 29/30 and the houmra exclude each other.
+    arrondis->click();
+    EXPECT_TRUE(arrondis->isChecked());
+    EXPECT_FALSE(houmra->isChecked());
+    arrondis->click();
+    EXPECT_TRUE(houmra->isChecked());
+    // The presets of the Bureau des Longitudes and of the halakha.
+    enfant<QPushButton>(f.get(), "BoutonBdl")->click();
+    EXPECT_EQ(enfant<QComboBox>(f.get(), "ComboRefraction")->currentText(), "36.6");
+    EXPECT_TRUE(enfant<QCheckBox>(f.get(), "CaseCentre")->isChecked());
+    EXPECT_TRUE(arrondis->isChecked());
+    enfant<QPushButton>(f.get(), "BoutonHalakha")->click();
+    EXPECT_EQ(enfant<QComboBox>(f.get(), "ComboRefraction")->currentText(), "34");
+    EXPECT_TRUE(houmra->isChecked());
+    // "Selon choix des valeurs": the typed dawn of 18° shows the note and is computed.
+    enfant<QComboBox>(f.get(), "ComboAvis")->setCurrentText("Selon choix des valeurs");
+    auto* aube = enfant<QLineEdit>(f.get(), "Angle1");
+    EXPECT_TRUE(aube->isVisibleTo(f.get()));
+    aube->setText("18");
+    emit aube->editingFinished();
+    EXPECT_TRUE(enfant<QPushButton>(f.get(), "NoteAngles")->isVisibleTo(f.get()));
+    enfant<QPushButton>(f.get(), "Defaut1")->click();
+    EXPECT_EQ(aube->text(), "16.1");
+    EXPECT_FALSE(enfant<QPushButton>(f.get(), "NoteAngles")->isVisibleTo(f.get()));
+    // The trace of each day into "trace.dta".
+    enfant<QCheckBox>(f.get(), "CaseTrace")->click();
+    janvier_2025(*f);
+    f->CalculClick();
+    ASSERT_TRUE(fs::exists(dir.path() / "trace.dta"));
+    EXPECT_EQ(platform::read_lines(dir.path() / "trace.dta").size(), 32u);
+}
+
 TEST_F(FenetreHoraires, LEntreeDuMenuHoraires)
 {
     TFMainForm fenetre(*ctx);

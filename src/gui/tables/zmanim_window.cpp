@@ -23,6 +23,7 @@
 #include "tables/weekly_columns.h"
 #include "tables/window_state.h"
 #include "zmanim/format/libelles.h"
+#include "zmanim/format/trace.h"
 #include "zmanim/settings/opinions.h"
 
 #include <QApplication>
@@ -139,9 +140,10 @@ TFcalcH::TFcalcH(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::
     cree_dates();
     cree_lieu();
     cree_avis();
+    cree_parametres();
     cree_moments();
     cree_choix();
-    for (const char* nom : {"GroupeDates", "GroupeLieu", "GroupeAvis"}) {
+    for (const char* nom : {"GroupeDates", "GroupeLieu", "GroupeAvis", "GroupeParametres"}) {
         gauche->addWidget(findChild<QGroupBox*>(nom));
     }
     colonnes->addLayout(gauche, 3);
@@ -180,6 +182,7 @@ TFcalcH::TFcalcH(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::
     c_.parametres.tossefet = zmanim::tossefet_du_lieu(c_.lieu.pays, c_.lieu.ville).tossefet;
     montre(c_);
     connecte();
+    connecte_parametres();
     resize(1200, 760);
     donne_mnemoniques(this);
 }
@@ -253,6 +256,13 @@ tables::ControlesHoraires TFcalcH::controles() const
         *textes[i] = texte(angles_[i]->text());
     }
     c.texte_etoiles_chema = texte(EditEtoilesChema->text());
+    p.arrondis_2930 = CaseArrondis->isChecked();
+    p.trace = CaseTrace->isChecked();
+    p.centre_soleil = CaseCentre->isChecked();
+    p.iteration = CaseIteration->isChecked();
+    p.houmra = CaseHoumra->isChecked();
+    p.affiche_decimal = CaseDecimal->isChecked();
+    p.refraction = texte(ComboRefraction->currentText());
     c.increment = SpinIncrement->value();
     c.lieu = {texte(ComboVille->currentText()), texte(ComboPays->currentText()),
               texte(EditLatitude->text()), texte(EditLongitude->text()), texte(EditZone->text())};
@@ -303,6 +313,7 @@ void TFcalcH::montre(const tables::ControlesHoraires& c)
         angles_[i]->setVisible(p.angles_visibles);
     }
     EditEtoilesChema->setText(qs(c.texte_etoiles_chema));
+    montre_parametres(p);
     EditEtoilesChema->setVisible(p.angles_visibles);
     for (std::size_t i = 0; i < moments_.size(); ++i) {
         moments_[i]->setChecked(c.moments[i]);
@@ -340,6 +351,87 @@ void TFcalcH::montre(const tables::ControlesHoraires& c)
     LabelEte->setText(qs(tables::avertissement_heure_ete(tables::ete_d_une_table(prep.demande, env),
                                                          p.decalage_heures)));
     remplissage_ = false;
+}
+
+void TFcalcH::montre_parametres(const zmanim::ControlesParametres& p)
+{
+    BoutonActivation->setText(qs(zmanim::texte_bouton_activation(p.panneau_actif)));
+    const std::array<std::pair<QCheckBox*, bool>, 6> cases{{{CaseArrondis, p.arrondis_2930},
+                                                            {CaseTrace, p.trace},
+                                                            {CaseCentre, p.centre_soleil},
+                                                            {CaseIteration, p.iteration},
+                                                            {CaseHoumra, p.houmra},
+                                                            {CaseDecimal, p.affiche_decimal}}};
+    for (const auto& [boite, cochee] : cases) {
+        boite->setChecked(cochee);
+        boite->setEnabled(p.panneau_actif);
+    }
+    // The seconds are written unrounded: the two rounding boxes mean nothing then.
+    CaseArrondis->setEnabled(p.panneau_actif && !zmanim::arrondis_desactives(p));
+    CaseHoumra->setEnabled(p.panneau_actif && !zmanim::arrondis_desactives(p));
+    ComboRefraction->setEditText(qs(p.refraction));
+    ComboRefraction->setEnabled(p.panneau_actif);
+    BoutonHalakha->setEnabled(p.panneau_actif);
+    BoutonBdl->setEnabled(p.panneau_actif);
+    QFont gras = BoutonHalakha->font();
+    gras.setBold(p.halakha_en_gras);
+    BoutonHalakha->setFont(gras);
+    gras.setBold(!p.halakha_en_gras);
+    BoutonBdl->setFont(gras);
+    for (QPushButton* b : defauts_) {
+        b->setVisible(p.angles_visibles);
+    }
+    const bool note = p.angles_visibles && zmanim::angles_hors_opinion(p);
+    QString lignes;
+    for (const std::string& l : zmanim::note_angles_modifies()) {
+        lignes += qs(l) + QStringLiteral("\n");
+    }
+    NoteAngles->setText(lignes.trimmed());
+    NoteAngles->setVisible(note);
+}
+
+void TFcalcH::connecte_parametres()
+{
+    using P = zmanim::ControlesParametres;
+    connect(BoutonActivation, &QPushButton::clicked, this, [this] {
+        applique([](auto& c) { c.parametres.panneau_actif = !c.parametres.panneau_actif; });
+    });
+    connect(CaseArrondis, &QCheckBox::clicked, this, [this](bool coche) {
+        applique([coche](auto& c) { zmanim::coche_arrondis_2930(c.parametres, coche); });
+    });
+    connect(CaseHoumra, &QCheckBox::clicked, this, [this](bool coche) {
+        applique([coche](auto& c) { zmanim::coche_houmra(c.parametres, coche); });
+    });
+    for (QCheckBox* b : {CaseTrace, CaseCentre, CaseIteration, CaseDecimal}) {
+        connect(b, &QCheckBox::clicked, this, [this] { applique([](auto&) {}); });
+    }
+    const auto preset = [this](void (*f)(P&, zmanim::ZmanimSettings&)) {
+        applique([f](auto& c) {
+            zmanim::ZmanimSettings reglages;
+            f(c.parametres, reglages);
+        });
+    };
+    connect(BoutonHalakha, &QPushButton::clicked, this,
+            [preset] { preset(zmanim::preset_halakha); });
+    connect(BoutonBdl, &QPushButton::clicked, this, [preset] { preset(zmanim::preset_bdl); });
+    const zmanim::TextesAnglesDefaut d;
+    const std::array<std::string, 5> textes{d.aube, d.tephilin, d.etoiles, d.sortie, d.nuit};
+    for (std::size_t i = 0; i < defauts_.size(); ++i) {
+        connect(defauts_[i], &QPushButton::clicked, this, [this, i, t = textes[i]] {
+            angles_[i]->setText(qs(t));
+            applique([](auto&) {});
+        });
+    }
+    for (QLineEdit* e : angles_) {
+        connect(e, &QLineEdit::editingFinished, this, [this] { applique([](auto&) {}); });
+    }
+    connect(DefautTossefet, &QPushButton::clicked, this,
+            [this] { SpinTossefet->setValue(zmanim::tossefet_diaspora); });
+    connect(NoteAngles, &QPushButton::clicked, this, [this] {
+        applique([](auto& c) {
+            zmanim::retablit_angles_defaut(c.parametres, zmanim::TextesAnglesDefaut{});
+        });
+    });
 }
 
 void TFcalcH::applique(const std::function<void(tables::ControlesHoraires&)>& change)
@@ -583,6 +675,12 @@ void TFcalcH::calcule_memo(const tables::ControlesHoraires& c, tables::Preparati
     env.progression = [&progres](long fait, long total) {
         return (fait % 64 != 0 && fait != total) || progres(fait, total);
     };
+    std::optional<zmanim::FichierTrace> trace;
+    if (p.reglages.trace) {
+        trace.emplace(ctx_.repertoire / std::string(zmanim::fichier_trace),
+                      p.demande.annee_reference);
+        env.journal = &*trace;
+    }
     tables::CourbesHoraires courbes;
     auto gardees = std::make_shared<documents::TablesGardees>(p.reglages.affiche_secondes);
     std::vector<tables::SortieTable*> sorties{&courbes, gardees.get()};

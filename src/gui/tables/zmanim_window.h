@@ -80,6 +80,9 @@ private:
     void cree_moments();
     void cree_choix();
     void cree_sorties();
+    void cree_parametres();
+    void connecte_parametres();
+    void montre_parametres(const zmanim::ControlesParametres& p);
     void cree_boutons();
     void connecte();
     /// The model back into the widgets, without their change signals.
@@ -146,6 +149,20 @@ private:
     QCheckBox* CaseActuj = nullptr;
     QPushButton* Button11 = nullptr;
     std::function<void(int)> attente_;
+    // The panel of specific parameters.
+    QPushButton* BoutonActivation = nullptr;
+    QCheckBox* CaseArrondis = nullptr;
+    QCheckBox* CaseTrace = nullptr;
+    QCheckBox* CaseCentre = nullptr;
+    QCheckBox* CaseIteration = nullptr;
+    QCheckBox* CaseHoumra = nullptr;
+    QCheckBox* CaseDecimal = nullptr;
+    QComboBox* ComboRefraction = nullptr;
+    QPushButton* BoutonHalakha = nullptr;
+    QPushButton* BoutonBdl = nullptr;
+    std::array<QPushButton*, 5> defauts_{};
+    QPushButton* DefautTossefet = nullptr;
+    QPushButton* NoteAngles = nullptr;
 };
 
 } // namespace orvane::gui

@@ -160,7 +160,7 @@ void TFcalcH::cree_avis()
     grille->addWidget(ComboAvis, 0, 0, 1, 4);
     grille->addWidget(new QLabel(QStringLiteral("Tossefet, entrée Chab.")), 1, 0);
     grille->addWidget(SpinTossefet, 1, 1);
-    grille->addWidget(CaseSecondes, 1, 2, 1, 2);
+    grille->addWidget(CaseSecondes, 1, 2);
     const std::array<const char*, 5> noms{"l'aube", "le début du Chéma", "la sortie des étoiles",
                                           "la sortie du Chabbat", "la nuit"};
     for (std::size_t i = 0; i < angles_.size(); ++i) {
@@ -168,14 +168,102 @@ void TFcalcH::cree_avis()
         angles_[i]->setObjectName(QStringLiteral("Angle%1").arg(i + 1));
         angles_[i]->setToolTip(
             QStringLiteral("Angle de %1 (degrés)").arg(QString::fromUtf8(noms[i])));
-        // Four on a row, the fifth below with the stars of the evening Chema.
-        grille->addWidget(angles_[i], i < 4 ? 2 : 3, i < 4 ? static_cast<int>(i) : 0);
+        // One a row with its "déf" button.
+        grille->addWidget(angles_[i], 2 + static_cast<int>(i), 0, 1, 2);
     }
+    const std::array<const char*, 5> aides_defaut{
+        "Valeur par défaut pour l'aube", "Valeur par défaut pour le début du Chéma",
+        "Valeur par défaut pour la sortie des étoiles",
+        "Valeur par défaut pour la sortie du Chabbat", "Valeur par défaut pour la nuit"};
+    for (std::size_t i = 0; i < defauts_.size(); ++i) {
+        defauts_[i] = new QPushButton(QStringLiteral("déf"), g);
+        defauts_[i]->setObjectName(QStringLiteral("Defaut%1").arg(i + 1));
+        defauts_[i]->setToolTip(QString::fromUtf8(aides_defaut[i]));
+        grille->addWidget(defauts_[i], 2 + static_cast<int>(i), 2);
+    }
+    DefautTossefet = new QPushButton(QStringLiteral("déf"), g);
+    DefautTossefet->setObjectName("DefautTossefet");
+    grille->addWidget(DefautTossefet, 1, 3);
+    NoteAngles = new QPushButton(g);
+    NoteAngles->setObjectName("NoteAngles");
+    NoteAngles->setStyleSheet(QStringLiteral("color: #b00000; text-align: left;"));
+    NoteAngles->setFlat(true);
+    grille->addWidget(NoteAngles, 7, 0, 1, 4);
     EditEtoilesChema = new QLineEdit(g);
     EditEtoilesChema->setObjectName("EditEtoilesChema");
     EditEtoilesChema->setToolTip(QStringLiteral("Etoiles du Chéma du soir (degrés)"));
-    grille->addWidget(EditEtoilesChema, 3, 1);
+    grille->addWidget(EditEtoilesChema, 2, 3);
     connect(ComboAvis, &QComboBox::currentTextChanged, this, &TFcalcH::opinion_choisie);
+}
+
+void TFcalcH::cree_parametres()
+{
+    auto* g = new QGroupBox(QStringLiteral("Paramètres de calcul"), this);
+    g->setObjectName("GroupeParametres");
+    g->setToolTip(QStringLiteral(
+        "Les paramètres de calcul sont modifiables lorsque ce panneau est actif.\nCeci permet à "
+        "l'utilisateur d'observer l'effet de certains phénomènes sur\nles horaires. Toutefois, il "
+        "n'est pas conseillé d'en faire usage sans en connaitre la portée."));
+    auto* grille = new QGridLayout(g);
+    BoutonActivation = new QPushButton(g);
+    BoutonActivation->setObjectName("BoutonActivation");
+    grille->addWidget(BoutonActivation, 0, 0, 1, 3);
+    const auto aide = [](QWidget* w, const char* texte) {
+        w->setToolTip(QString::fromUtf8(texte).replace('\r', '\n'));
+    };
+    CaseArrondis = case_a_cocher(g, "CaseArrondis", "Arrondis 29/30 sec");
+    aide(CaseArrondis,
+         "Arrondis à la minute supérieure ou inférieure\rpour tous les horaires, sans "
+         "aucune 'houmra.\r29 sec : minute inférieure et 30 sec : minute supérieure.");
+    CaseHoumra = case_a_cocher(g, "CaseHoumra", "Houmra - arrondis à 1/59 ou 29/30 sec");
+    aide(CaseHoumra, "Arrondis à la minute.\rSelon la houmra, minute supérieure dès 1 ou 30 sec, "
+                     "minute inférieure jusqu'à 29 ou 59 sec\rCeci est la HALAKHA. Cocher ici pour "
+                     "tableau exploitable quotidiennement.");
+    CaseTrace = case_a_cocher(g, "CaseTrace", "Trace");
+    CaseCentre = case_a_cocher(g, "CaseCentre", "Centre du soleil");
+    aide(CaseCentre,
+         "Pour la HALAKHA, c'est le bord du soleil et non le centre\rCette case ne doit "
+         "donc pas être cochée. Si l'on veut le centre du soleil\rpour des calculs, "
+         "astronomiques, cocher cette case");
+    CaseIteration = case_a_cocher(g, "CaseIteration", "Itération");
+    aide(CaseIteration, "Cette case doit toujours être cochée. Ne pas invalider autrement les "
+                        "résultats seront approximatifs.");
+    CaseDecimal = case_a_cocher(g, "CaseDecimal", "Affiche en décimal");
+    ComboRefraction = new QComboBox(g);
+    ComboRefraction->setObjectName("ComboRefraction");
+    ComboRefraction->setEditable(true);
+    for (int i = 0; i <= 35; ++i) {
+        ComboRefraction->addItem(QString::number(i));
+    }
+    ComboRefraction->addItem(QStringLiteral("36.6"));
+    for (int i = 37; i <= 50; ++i) {
+        ComboRefraction->addItem(QString::number(i));
+    }
+    aide(ComboRefraction, "Pour la HALAKHA, choisir généralement une réfraction de 34.\rCeci va "
+                          "dans le sens de la houmra. Pour des calculs astronomiques,\r il est "
+                          "habituel de retenir une réfraction de 36.6 minutes d'angle");
+    grille->addWidget(CaseArrondis, 1, 0);
+    grille->addWidget(CaseHoumra, 1, 1, 1, 2);
+    grille->addWidget(CaseTrace, 2, 0);
+    grille->addWidget(CaseCentre, 2, 1);
+    grille->addWidget(CaseIteration, 2, 2);
+    grille->addWidget(CaseDecimal, 3, 0);
+    grille->addWidget(new QLabel(QStringLiteral("Réfraction")), 3, 1);
+    grille->addWidget(ComboRefraction, 3, 2);
+    grille->addWidget(new QLabel(QStringLiteral("Choix conformes")), 4, 0);
+    BoutonHalakha = new QPushButton(QStringLiteral(" à la HALAKHA "), g);
+    BoutonHalakha->setObjectName("BoutonHalakha");
+    aide(BoutonHalakha, "Cliquez ici pour rétablir les valeurs ci-contre conformes à la HALAKHA");
+    BoutonBdl = new QPushButton(QStringLiteral("      au B d L      "), g);
+    BoutonBdl->setObjectName("BoutonBdl");
+    aide(BoutonBdl, "Cliquez ici pour rétablir les valeurs ci-contre conformes au Bureau des  "
+                    "Longitudes");
+    grille->addWidget(BoutonHalakha, 4, 1);
+    grille->addWidget(BoutonBdl, 4, 2);
+    aide(SpinDecalage, "Cette valeur doit être à zéro.\rIl est possible d'ajouter 1 heure par "
+                       "exemple à l'ensemble\rdes calculs. Mais, attention! cette heure est "
+                       "ajoutée dans\rtoute la grille, été comme hiver.");
+    aide(CaseSecondes, "Résultats avec les secondes.\rIl n'y a pas d'arrondis à la minute.");
 }
 
 void TFcalcH::cree_moments()
