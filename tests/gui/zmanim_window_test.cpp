@@ -113,6 +113,7 @@ TEST_F(FenetreHoraires, UneTableDeJanvierDansLeMemoLaGrilleEtLeFichier)
     auto f = ouvre();
     EXPECT_EQ(f->windowTitle(), "Calcul des horaires de la journée juive selon la date, la "
                                 "localité et l'opinion rabbinique");
+    EXPECT_EQ(f->controles().annee_hebraique, f->controles().debut.annee + 3760);
     janvier_2025(*f);
     f->CalculClick();
     EXPECT_TRUE(questions.empty()); // Paris with 18 minutes: no question

@@ -146,12 +146,14 @@ TFcalcH::TFcalcH(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::
     for (const char* nom : {"GroupeDates", "GroupeLieu", "GroupeAvis", "GroupeParametres"}) {
         gauche->addWidget(findChild<QGroupBox*>(nom));
     }
+    cree_sorties();
+    auto* droite = new QVBoxLayout;
+    droite->addWidget(findChild<QGroupBox*>("GroupeChoix"));
+    droite->addWidget(findChild<QGroupBox*>("GroupeSorties"));
     colonnes->addLayout(gauche, 3);
     colonnes->addWidget(findChild<QGroupBox*>("GroupeMoments"), 3);
-    colonnes->addWidget(findChild<QGroupBox*>("GroupeChoix"), 2);
+    colonnes->addLayout(droite, 3);
     disposition->addLayout(colonnes, 1);
-    cree_sorties();
-    disposition->addWidget(findChild<QGroupBox*>("GroupeSorties"));
     cree_boutons();
     for (const std::string& pays : ctx_.lieux.listes.pays) {
         ComboPays->addItem(qs(pays));
@@ -174,16 +176,15 @@ TFcalcH::TFcalcH(shell::AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::
     } else if (!ctx_.lieu_courant.ville.empty()) {
         c_.lieu = ctx_.lieu_courant;
     }
-    c_.annee_hebraique =
-        std::clamp(engine::hebraique_du_civil(c_.debut).annee + 1, tables::premiere_annee_hebraique,
-                   tables::derniere_annee_hebraique);
+    c_.annee_hebraique = std::clamp(c_.debut.annee + 3760, tables::premiere_annee_hebraique,
+                                    tables::derniere_annee_hebraique);
     zmanim::ZmanimSettings reglages;
     zmanim::choisit_opinion(c_.parametres, reglages, c_.parametres.opinion);
     c_.parametres.tossefet = zmanim::tossefet_du_lieu(c_.lieu.pays, c_.lieu.ville).tossefet;
     montre(c_);
     connecte();
     connecte_parametres();
-    resize(1200, 760);
+    resize(1300, 740);
     donne_mnemoniques(this);
 }
 

@@ -333,7 +333,6 @@ void TFcalcH::cree_choix()
     LabelEte->setObjectName("LabelEte");
     LabelEte->setWordWrap(true);
     v->addWidget(LabelEte);
-    v->addStretch(1);
 }
 
 void TFcalcH::cree_sorties()
@@ -347,20 +346,21 @@ void TFcalcH::cree_sorties()
             qs(tables::texte_de_la_sortie(static_cast<tables::ModeSortie>(i), "")), g);
         r->setObjectName(QStringLiteral("Sortie%1").arg(i));
         sorties_->addButton(r, static_cast<int>(i));
-        grille->addWidget(r, static_cast<int>(i % 6), static_cast<int>(i / 6));
+        grille->addWidget(r, static_cast<int>(i), 0, 1, 2);
     }
     CaseWeb = case_a_cocher(g, "CaseWeb", "Web");
     CaseActuj = case_a_cocher(g, "CaseActuj", "Actuj");
-    grille->addWidget(CaseWeb, 5, 1);
-    grille->addWidget(CaseActuj, 6, 1);
+    const int n = static_cast<int>(tables::nombre_de_sorties);
+    grille->addWidget(CaseWeb, n, 0);
+    grille->addWidget(CaseActuj, n, 1);
     Button11 = new QPushButton(g);
     Button11->setObjectName("Button11");
-    grille->addWidget(Button11, 6, 0);
+    grille->addWidget(Button11, n + 1, 0, 1, 2);
     auto* plaques = new QPushButton(QStringLiteral("Contruit 4 fic + plaq"), g);
     plaques->setObjectName("BoutonPlaques");
     plaques->setToolTip(QStringLiteral("Avec une liste de plaques : les fichiers ZEMANI1A à "
                                        "ZEMANI1D de quatre années à partir de l'année de début"));
-    grille->addWidget(plaques, 6, 2);
+    grille->addWidget(plaques, n + 2, 0, 1, 2);
     connect(plaques, &QPushButton::clicked, this, &TFcalcH::construit_plaques);
     connect(Button11, &QPushButton::clicked, this, &TFcalcH::Button11Click);
 }
