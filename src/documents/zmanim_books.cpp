@@ -142,7 +142,8 @@ tables::DemandeTable demande_livre(const tables::DemandeTable& modele, MiseEnPag
 
 RapportLivre livre_des_villes(const fs::path& repertoire, const tables::DemandeTable& d,
                               zmanim::ZmanimSettings& reglages,
-                              const tables::EnvironnementTable& env, const ProgresVilles& progres)
+                              const tables::EnvironnementTable& env, const ProgresVilles& progres,
+                              tables::SortieTable* autre)
 {
     RapportLivre r;
     const std::string liste(liste_du_livre(d.mise_en_page));
@@ -166,8 +167,10 @@ RapportLivre livre_des_villes(const fs::path& repertoire, const tables::DemandeT
         }
         tables::DemandeTable ville = d;
         ville.lieu = lieu;
-        const tables::ResultatTable t =
-            tables::calcule_table(ville, reglages, env, groupes.sortie());
+        tables::SortiesMultiples sorties(
+            autre == nullptr ? std::vector<tables::SortieTable*>{&groupes.sortie()}
+                             : std::vector<tables::SortieTable*>{&groupes.sortie(), autre});
+        const tables::ResultatTable t = tables::calcule_table(ville, reglages, env, sorties);
         if (t.refuse) {
             r.messages.push_back(lieu.ville + " : " + t.message);
         }

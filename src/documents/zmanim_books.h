@@ -72,11 +72,13 @@ struct RapportLivre {
 /// blank, are passed over; a city refused by the computation ends its table
 /// where it stopped and the run goes on. An interrupted run closes the group
 /// it was writing as the last file. The work file "zemanim.txt" is left
-/// empty, as after the moves of the group files. Throws platform::FileError.
+/// empty, as after the moves of the group files. `autre` receives every
+/// city's table too (the workbooks of the book). Throws platform::FileError.
 RapportLivre livre_des_villes(const std::filesystem::path& repertoire,
                               const tables::DemandeTable& d, zmanim::ZmanimSettings& reglages,
                               const tables::EnvironnementTable& env,
-                              const ProgresVilles& progres = {});
+                              const ProgresVilles& progres = {},
+                              tables::SortieTable* autre = nullptr);
 
 /// "Contruit 4 fic + plaq": the plaque list `m` of four civil years from
 /// `premiere_annee`, the first group file of each year kept as

@@ -285,6 +285,10 @@ TEST_F(FenetreHoraires, LesSortiesSurDesListesDeVilles)
     sortie(tables::ModeSortie::plaque);
     f->CalculClick();
     EXPECT_TRUE(fs::exists(dir.path() / "zemani1.txt") || fs::exists(dir.path() / "ZEMANI1.txt"));
+    // Its workbook: the plaque layout of every city.
+    f->resultats()->Button6Click();
+    ASSERT_FALSE(ouverts.empty()) << (erreurs.empty() ? "" : erreurs.back());
+    EXPECT_EQ(ouverts.back().filename(), "tab2_plaquette.xlsx");
     // The four plaque files of four years.
     f->construit_plaques();
     EXPECT_EQ(f->resultats()->resultat().lignes,

@@ -288,6 +288,13 @@ void TFMemH::remplit_grille()
     StringGrid1->resizeColumnsToContents();
 }
 
+void TFMemH::garde_pour_classeurs(std::shared_ptr<const documents::TablesGardees> gardees,
+                                  const documents::ContexteClasseurs& contexte)
+{
+    r_.gardees = std::move(gardees);
+    r_.classeurs = contexte;
+}
+
 void TFMemH::montre_memo()
 {
     vues_->setCurrentWidget(Memo1);

@@ -73,6 +73,9 @@ public:
     void montre_resultat(ResultatHoraires r);
     /// Shows the memo rather than the grid (the runs over lists of cities).
     void montre_memo();
+    /// The tables of a book run, kept for the workbook commands.
+    void garde_pour_classeurs(std::shared_ptr<const documents::TablesGardees> gardees,
+                              const documents::ContexteClasseurs& contexte);
 
     void Button1Click();  // "Imprimer"
     void Button2Click();  // "Enregister"

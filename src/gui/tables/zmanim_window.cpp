@@ -772,10 +772,14 @@ void TFcalcH::calcule_publication(const tables::ControlesHoraires& c,
     const auto suivi = [&progres](long fait, long total) { return progres(fait, total); };
     const tables::MiseEnPage m = tables::mise_en_page_de(c.sortie);
     std::vector<std::string> lignes;
+    std::shared_ptr<documents::TablesGardees> gardees;
+    tables::DemandeTable livre;
     if (m != tables::MiseEnPage::tableau) {
+        // The books keep their tables for the workbooks of the results window.
+        gardees = std::make_shared<documents::TablesGardees>(p.reglages.affiche_secondes);
+        livre = documents::demande_livre(p.demande, m, c.debut.annee);
         const documents::RapportLivre r = documents::livre_des_villes(
-            ctx_.repertoire, documents::demande_livre(p.demande, m, c.debut.annee), p.reglages, env,
-            suivi);
+            ctx_.repertoire, livre, p.reglages, env, suivi, gardees.get());
         for (const documents::FichierGroupe& g : r.groupes) {
             lignes.push_back(" " + g.chemin.filename().string() + " : " + std::to_string(g.villes) +
                              " villes");
@@ -807,6 +811,14 @@ void TFcalcH::calcule_publication(const tables::ControlesHoraires& c,
     }
     progres.termine();
     montre_lignes(c, std::move(lignes));
+    if (gardees) {
+        documents::ContexteClasseurs contexte;
+        contexte.toutes_les_cases = true; // the books choose their own columns
+        contexte.increment = livre.increment;
+        contexte.mise_en_page = m;
+        contexte.bureau_des_longitudes = livre.opinion.starts_with("Bureau");
+        resultats_->garde_pour_classeurs(std::move(gardees), contexte);
+    }
 }
 
 void TFcalcH::calcule_liste_du_jour(const tables::ControlesHoraires& c,
