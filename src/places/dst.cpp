@@ -25,21 +25,6 @@ struct LigneTable {
     std::string valeur;
 };
 
-std::optional<int> nombre_entier(std::string_view texte)
-{
-    const std::string t = platform::trim(texte);
-    std::string_view v = t;
-    if (!v.empty() && v.front() == '+') {
-        v.remove_prefix(1);
-    }
-    int valeur = 0;
-    const auto [fin, erreur] = std::from_chars(v.data(), v.data() + v.size(), valeur);
-    if (v.empty() || erreur != std::errc{} || fin != v.data() + v.size()) {
-        return std::nullopt;
-    }
-    return valeur;
-}
-
 /// Field 1 dropped, 2 and 3 kept, 4 dropped, 5 kept, then the first two
 /// characters of the rest; none when the line has fewer than six fields.
 std::optional<LigneTable> decoupe(std::string_view ligne)
@@ -61,7 +46,7 @@ std::optional<LigneTable> decoupe(std::string_view ligne)
 
 int entier_ou_erreur(const std::string& texte)
 {
-    const std::optional<int> n = nombre_entier(texte);
+    const std::optional<int> n = platform::nombre_entier(texte);
     if (!n) {
         throw ErreurConversion("« " + texte + " » n'est pas un nombre entier valide");
     }
@@ -109,10 +94,10 @@ LignesDeLAnnee lignes_de_l_annee(const std::vector<std::string>& lignes, int ann
     for (std::size_t i = 0; i < lignes.size() && !(l.debut && l.fin); ++i) {
         const std::optional<LigneTable> champs =
             lignes[i].empty() ? std::nullopt : decoupe(lignes[i]);
-        if (!champs || nombre_entier(champs->annee) != annee) {
+        if (!champs || platform::nombre_entier(champs->annee) != annee) {
             continue; // another year, or a year that is not a number
         }
-        const std::optional<int> valeur = nombre_entier(champs->valeur);
+        const std::optional<int> valeur = platform::nombre_entier(champs->valeur);
         if (valeur == 1 && !l.debut) {
             l.debut = LigneTrouvee{i + 1, *champs};
         } else if (valeur == 0 && !l.fin) {
@@ -127,7 +112,7 @@ LignesDeLAnnee lignes_de_l_annee(const std::vector<std::string>& lignes, int ann
 std::optional<std::string> defaut_de_la_ligne(const LigneTable& l)
 {
     const auto hors = [](const std::string& texte, int min, int max) {
-        const std::optional<int> n = nombre_entier(texte);
+        const std::optional<int> n = platform::nombre_entier(texte);
         return !n || *n < min || *n > max;
     };
     if (hors(l.mois, 1, 12)) {
@@ -136,7 +121,7 @@ std::optional<std::string> defaut_de_la_ligne(const LigneTable& l)
     if (hors(l.jour, 1, 31)) {
         return "le jour « " + l.jour + " » n'est pas un jour de 1 à 31";
     }
-    if (!nombre_entier(l.valeur)) {
+    if (!platform::nombre_entier(l.valeur)) {
         return "la correction « " + l.valeur + " » n'est pas un nombre entier";
     }
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <charconv>
 #include <utility>
 
 namespace orvane::platform
@@ -319,6 +320,21 @@ std::string echappe_html(std::string_view texte)
         }
     }
     return t;
+}
+
+std::optional<int> nombre_entier(std::string_view texte)
+{
+    const std::string t = trim(texte);
+    std::string_view v = t;
+    if (!v.empty() && v.front() == '+') {
+        v.remove_prefix(1);
+    }
+    int valeur = 0;
+    const auto [fin, erreur] = std::from_chars(v.data(), v.data() + v.size(), valeur);
+    if (v.empty() || erreur != std::errc{} || fin != v.data() + v.size()) {
+        return std::nullopt;
+    }
+    return valeur;
 }
 
 } // namespace orvane::platform

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -95,5 +96,9 @@ struct CodePoint {
 /// The text with "&", "<" and ">" written as entities: a text of the data
 /// (a city, a day line) put into an HTML page.
 [[nodiscard]] std::string echappe_html(std::string_view texte);
+
+/// A whole number written in a file: blanks around it and a leading "+"
+/// allowed; nothing for any other text.
+[[nodiscard]] std::optional<int> nombre_entier(std::string_view texte);
 
 } // namespace orvane::platform

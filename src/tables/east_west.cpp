@@ -40,23 +40,6 @@ std::string cle_du_fichier(std::string_view cle)
            " » : ";
 }
 
-/// A whole number typed in the file (blanks around it and a leading "+"
-/// allowed).
-std::optional<int> nombre_entier(std::string_view texte)
-{
-    const std::string t = platform::trim(texte);
-    std::string_view v = t;
-    if (!v.empty() && v.front() == '+') {
-        v.remove_prefix(1);
-    }
-    int valeur = 0;
-    const auto [fin, erreur] = std::from_chars(v.data(), v.data() + v.size(), valeur);
-    if (v.empty() || erreur != std::errc{} || fin != v.data() + v.size()) {
-        return std::nullopt;
-    }
-    return valeur;
-}
-
 /// The value of a key, its default when the key is absent or empty.
 struct Valeur {
     std::optional<int> nombre;
@@ -68,7 +51,7 @@ Valeur valeur_entiere(const config::FichierCles& ciop, std::string_view cle, int
     if (texte.empty()) {
         return {defaut, {}};
     }
-    if (const std::optional<int> n = nombre_entier(texte)) {
+    if (const std::optional<int> n = platform::nombre_entier(texte)) {
         return {n, {}};
     }
     return {std::nullopt,
