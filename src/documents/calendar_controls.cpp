@@ -269,6 +269,11 @@ DemandeCalendrier demande_du_calcul(const ControlesCalendrier& c, const CalculRe
     d.toutes_entrees = c.toutes_entrees;
     d.est_ouest = c.est_ouest;
     d.contexte.sortie_marseille = r.marseille;
+    if (c.etoiles != 0) {
+        // The first size is the standard of each opinion (7.12° for the
+        // Rav Rottenberg): only another choice is imposed.
+        d.contexte.etoiles_degres = r.degres_etoiles;
+    }
     return d;
 }
 

@@ -1,7 +1,10 @@
 // The annual calendar window without its widgets: the years of an opening
 // and their coupling, the defaults of a city, and "Calculer" with every
 // check and question answered each way, as the window runs them.
+#include "document_files.h"
 #include "documents/calendar_controls.h"
+#include "documents/day_times_text.h"
+#include "documents/year_page.h"
 
 #include <gtest/gtest.h>
 
@@ -324,6 +327,38 @@ TEST(FenetreCalendrier, DemandeDuCalcul)
     EXPECT_EQ(d.opinion, "Or Méïr");
     EXPECT_TRUE(d.contexte.sortie_marseille);
     EXPECT_EQ(d.lieu.ville, "Jérusalem");
+    EXPECT_FALSE(d.contexte.etoiles_degres); // the standard stars of the opinion
+}
+
+// A size of the stars other than the standard one is imposed on the times
+// of the calendar: the nightfall of each day follows it.
+TEST(FenetreCalendrier, TailleDesEtoilesImposee)
+{
+    ControlesCalendrier c = controles(jerusalem, SensFenetre::civil);
+    c.etoiles = 4; // "Etoiles moyenes à 6,54°"
+    CalculRetenu r;
+    r.opinion = "Or Méïr";
+    r.degres_etoiles = tailles_etoiles[4].degres;
+    DemandeCalendrier d = demande_du_calcul(c, r);
+    ASSERT_TRUE(d.contexte.etoiles_degres);
+    EXPECT_DOUBLE_EQ(*d.contexte.etoiles_degres, 6.54);
+    d.cible = Cible::fichier;
+    d.mois_fin = 1;
+    const auto colonne_etoiles = [](const DemandeCalendrier& x) {
+        const CalendrierSimplifie cal = calendrier_simplifie(x, test::tables_livrees());
+        std::vector<std::string> etoiles;
+        for (const JourPage& j : cal.pages.at(0).mois.at(0).jours) {
+            etoiles.push_back(heure_courte(j.horaires.at(13))); // "Etoiles"
+        }
+        return etoiles;
+    };
+    const std::vector<std::string> a_654 = colonne_etoiles(d);
+    d.contexte.etoiles_degres.reset();
+    const std::vector<std::string> a_708 = colonne_etoiles(d);
+    ASSERT_EQ(a_654.size(), 31u);
+    for (std::size_t i = 0; i < a_654.size(); ++i) {
+        EXPECT_LT(a_654[i], a_708[i]) << "day " << i + 1; // a higher sun: earlier stars
+    }
 }
 
 TEST(FenetreCalendrier, RefusDesSorties)

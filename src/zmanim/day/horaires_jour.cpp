@@ -137,6 +137,12 @@ bool CalculJour::prepare_angles()
     if (contexte_.sortie_marseille) {
         s.sortie = s.marseille;
     }
+    if (contexte_.aube_degres) {
+        s.aube = sinus_depression(*contexte_.aube_degres);
+    }
+    if (contexte_.etoiles_degres) {
+        s.etoiles = sinus_depression(*contexte_.etoiles_degres);
+    }
     const std::optional<double> refraction = angle_en_degres(reglages_.refraction);
     if (refraction) {
         s.lever_coucher = sinus_lever_coucher(*refraction, reglages_.centre_soleil);

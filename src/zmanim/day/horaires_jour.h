@@ -21,6 +21,7 @@
 #include "zmanim/settings/parametres.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,11 @@ struct ContexteCalcul {
     /// Evening-Chema stars in degrees, for "Selon choix des valeurs" only;
     /// every other opinion uses 8°.
     std::string texte_etoiles_chema = "8";
+    /// Dawn and nightfall depressions, degrees, imposed on every opinion
+    /// (the annual calendar's size of the stars, the consistory's dawn of
+    /// the fasts); nothing keeps the opinion's own.
+    std::optional<double> aube_degres;
+    std::optional<double> etoiles_degres;
     /// Reads a key of "config_ciop.txt" (empty when absent); no reader: the
     /// Rav Rottenberg thresholds stay 57 and 3.
     std::function<std::string(std::string_view)> lit_cle_ciop;
