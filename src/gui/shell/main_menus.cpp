@@ -3,6 +3,7 @@
 // come are not shown.
 #include "gui/documents/calendar_window.h"
 #include "gui/events/events_menu.h"
+#include "gui/reference/glossary_menu.h"
 #include "gui/shell/desktop_opener.h"
 #include "gui/shell/help_window.h"
 #include "gui/shell/main_window.h"
@@ -50,6 +51,7 @@ void TFMainForm::cree_menus()
     cree_menu_horaires();
     cree_menu_calendriers();
     ajoute_menus_evenements(*this, ctx_);
+    ajoute_menu_glossaire(*this, ctx_);
     cree_menu_explications();
     cree_menu_aide();
 }
