@@ -5,6 +5,8 @@
 #include "documents/zmanim_pages.h"
 #include "places/dst.h"
 
+#include "bench_directory.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -17,33 +19,9 @@ namespace
 namespace fs = std::filesystem;
 namespace doc = orvane::documents;
 
-const fs::path donnees = fs::path(ORVANE_SOURCE_DIR) / "data";
-
-const orvane::places::TablesEte& tables()
-{
-    static const orvane::places::TablesEte t(donnees);
-    return t;
-}
-
-/// A program directory of its own with the page templates, removed at the
-/// end.
-class Repertoire
-{
-public:
-    Repertoire()
-    {
-        std::string modele = (fs::temp_directory_path() / "orvane-bench-XXXXXX").string();
-        chemin_ = ::mkdtemp(modele.data());
-        fs::copy(donnees / "Orvanew", chemin_ / "Orvanew", fs::copy_options::recursive);
-    }
-    Repertoire(const Repertoire&) = delete;
-    Repertoire& operator=(const Repertoire&) = delete;
-    ~Repertoire() { fs::remove_all(chemin_); }
-    [[nodiscard]] const fs::path& chemin() const { return chemin_; }
-
-private:
-    fs::path chemin_;
-};
+using orvane::bench::donnees;
+using orvane::bench::Repertoire;
+using orvane::bench::tables;
 
 orvane::tables::EnvironnementTable environnement()
 {

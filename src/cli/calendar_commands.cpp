@@ -9,6 +9,7 @@
 //   orvane-cli calendar 2024 --years 2 --dates
 
 #include "cli/arguments.h"
+#include "cli/calendar_setup.h"
 #include "cli/commands.h"
 #include "cli/parser_messages.h"
 #include "documents/calendar_controls.h"
@@ -190,32 +191,6 @@ documents::ControlesCalendrier controles_de(const CalendarOptions& o, const plac
     c.web = !o.html.empty();
     return c;
 }
-
-/// The questions of "Calculer" answered as the command line does: the
-/// value given (No to a standard Tossefet other than the one typed, No to
-/// Marseille's own computation), Yes to the choices given, Ignore to the
-/// coordinates of Paris; errors reported.
-documents::DialoguesCalendrier dialogues_fixes(CliContext& ctx)
-{
-    documents::DialoguesCalendrier d;
-    d.erreur = [&ctx](const std::string& m) { report_bad_input(ctx, m); };
-    d.information = [](const std::string&) {};
-    d.question = [](const std::string&) { return documents::Reponse::non; };
-    d.confirmation = [](const std::string&) { return true; };
-    d.avertissement_paris = [](const std::string&) { return documents::ReponseParis::ignorer; };
-    return d;
-}
-
-struct Chargement {
-    fs::path repertoire;
-    ConfigurationChargee configuration;
-    shell::DonneesChargees donnees;
-
-    explicit Chargement(const fs::path& dir)
-        : repertoire(dir), configuration(charge_configuration(dir)), donnees(dir)
-    {
-    }
-};
 
 /// The request of the window's builder for the checked controls.
 documents::DemandeCalendrier demande_de(const CalendarOptions& o,

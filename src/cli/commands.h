@@ -20,7 +20,9 @@ void add_daypage_commands(CLI::App& app, CliContext& ctx);  // daypage
 void add_calendar_commands(CLI::App& app, CliContext& ctx);
 void add_tables_commands(CLI::App& app, CliContext& ctx); // table
 void add_east_west_commands(CLI::App& app, CliContext& ctx);
-void add_pages_commands(CLI::App& app, CliContext& ctx); // book, zmanim-pages, daylist
+void add_pages_commands(CLI::App& app, CliContext& ctx);      // book, zmanim-pages, daylist
+void add_consistory_commands(CLI::App& app, CliContext& ctx); // ical, ciop, tset
+void add_bar_mitsva_commands(CLI::App& app, CliContext& ctx); // bar-mitsva
 
 /// Every command of the program, in the order --help lists them.
 inline void add_all_commands(CLI::App& app, CliContext& ctx)
@@ -36,6 +38,8 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_tables_commands(app, ctx);
     add_east_west_commands(app, ctx);
     add_pages_commands(app, ctx);
+    add_bar_mitsva_commands(app, ctx);
+    add_consistory_commands(app, ctx);
 }
 
 } // namespace orvane::cli

@@ -3,6 +3,7 @@
 // city: each of its lines is a place of the delivered places files, read by
 // the program's own readers, with coordinates the times accept.
 #include "document_files.h"
+#include "documents/consistory_series.h"
 #include "places/places.h"
 #include "platform/text_file.h"
 #include "zmanim/day/horaires_jour.h"
@@ -42,6 +43,38 @@ TEST(ListeWillefr, ChaqueLigneEstUnLieuDesFichiersDeLieux)
                               "TOULOUSE (31)", "NICE (06)", "SARCELLES (95)"}) {
         EXPECT_TRUE(vues.count(ville)) << ville;
     }
+}
+
+// The consistory's lists: "villcons.cal" in the format of the places
+// files, "villetset.txt" in its own; every town a place of the places files.
+TEST(ListesDuConsistoire, ChaqueVilleEstUnLieuDesFichiersDeLieux)
+{
+    const places::ListesLieux courts = places::lit_fichier_lieux(donnees_livrees, "lieu.cal");
+    const places::ListesLieux longs = places::lit_fichier_lieux(donnees_livrees, "lieu_all.cal");
+    const auto connu = [&](const places::Place& p) {
+        for (const places::ListesLieux* l : {&courts, &longs}) {
+            if (std::find(l->lieux.begin(), l->lieux.end(), p) != l->lieux.end()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const places::ListesLieux cons = places::lit_fichier_lieux(donnees_livrees, "villcons.cal");
+    ASSERT_GE(cons.lieux.size(), 20u);
+    EXPECT_EQ(cons.lieux.front().ville, "PARIS (75)");
+    for (const places::Place& p : cons.lieux) {
+        EXPECT_TRUE(connu(p)) << p.ville;
+    }
+    const std::vector<std::string> tset = platform::read_lines(donnees_livrees / "villetset.txt");
+    ASSERT_GE(tset.size(), 10u);
+    std::set<std::string> pays;
+    for (const std::string& l : tset) {
+        const places::Place p = lieu_tset(l);
+        EXPECT_TRUE(connu(p)) << l;
+        EXPECT_FALSE(zmanim::lit_lieu(p.latitude, p.longitude, p.decalage).refuse) << l;
+        pays.insert(p.pays);
+    }
+    EXPECT_GE(pays.size(), 4u); // France, Israel and communities abroad
 }
 
 } // namespace

@@ -36,14 +36,17 @@ std::vector<std::string> champs(const std::string& ligne)
     return c;
 }
 
-struct Sortie {
-    std::string texte;
-    int statut = -1;
-};
-
 /// <python> read_workbook.py <classeur> [<option>], its standard output and
 /// exit status.
-Sortie execute_lecteur(const std::filesystem::path& classeur, std::string option = {})
+SortiePython execute_lecteur(const std::filesystem::path& classeur, std::string option = {})
+{
+    return execute_python(lecteur, classeur, std::move(option));
+}
+
+} // namespace
+
+SortiePython execute_python(const std::filesystem::path& script_python,
+                            const std::filesystem::path& fichier, std::string option)
 {
     int tube[2];
     if (::pipe(tube) != 0) {
@@ -53,15 +56,15 @@ Sortie execute_lecteur(const std::filesystem::path& classeur, std::string option
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, tube[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, tube[0]);
-    std::string programme = ORVANE_PYTHON3, script = lecteur.string(), fichier = classeur.string();
-    std::array<char*, 5> arguments = {programme.data(), script.data(), fichier.data(),
+    std::string programme = ORVANE_PYTHON3, script = script_python.string(), lu = fichier.string();
+    std::array<char*, 5> arguments = {programme.data(), script.data(), lu.data(),
                                       option.empty() ? nullptr : option.data(), nullptr};
     pid_t pid = 0;
     const int erreur =
         posix_spawn(&pid, programme.c_str(), &actions, nullptr, arguments.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(tube[1]);
-    Sortie s;
+    SortiePython s;
     if (erreur != 0) {
         ::close(tube[0]);
         return s;
@@ -76,8 +79,6 @@ Sortie execute_lecteur(const std::filesystem::path& classeur, std::string option
     s.statut = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
     return s;
 }
-
-} // namespace
 
 std::string FeuilleLue::texte(int ligne, int colonne) const
 {
@@ -114,7 +115,7 @@ const FeuilleLue& ClasseurLu::feuille(const std::string& nom) const
 
 ClasseurLu lit_classeur(const std::filesystem::path& classeur)
 {
-    const Sortie s = execute_lecteur(classeur);
+    const SortiePython s = execute_lecteur(classeur);
     ClasseurLu c;
     if (s.statut != 0) {
         ADD_FAILURE() << "read_workbook.py (openpyxl) failed with status " << s.statut << " on "
@@ -138,7 +139,7 @@ ClasseurLu lit_classeur(const std::filesystem::path& classeur)
 
 DetailsLus lit_details(const std::filesystem::path& classeur)
 {
-    const Sortie s = execute_lecteur(classeur, "--details");
+    const SortiePython s = execute_lecteur(classeur, "--details");
     DetailsLus d;
     if (s.statut != 0) {
         ADD_FAILURE() << "read_workbook.py --details (openpyxl) failed with status " << s.statut

@@ -39,6 +39,19 @@ struct ClasseurLu {
     [[nodiscard]] const FeuilleLue& feuille(const std::string& nom) const;
 };
 
+/// What a Python script printed, and its exit status (-1 when it could not
+/// run).
+struct SortiePython {
+    std::string texte;
+    int statut = -1;
+};
+
+/// The system's python3 (the one Debian's packages serve) on `script`
+/// with `fichier` and an optional option, without a shell.
+[[nodiscard]] SortiePython execute_python(const std::filesystem::path& script,
+                                          const std::filesystem::path& fichier,
+                                          std::string option = {});
+
 /// Runs the reader on `classeur` (the system's python3, without a shell) and parses what
 /// it prints. Fails the test (ADD_FAILURE) and returns an empty workbook
 /// when the reader cannot run or reports an error, openpyxl missing

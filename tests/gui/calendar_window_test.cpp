@@ -260,10 +260,69 @@ TEST_F(FenetreCalendrier, BoucleDuConsistoire)
     EXPECT_TRUE(memo(*f, "Memo1").contains("2 calendrier(s) construit(s) pour le consistoire."));
     EXPECT_TRUE(memo(*f, "Memo1").contains("Année civile 2025"));
     EXPECT_EQ(controle<QComboBox>(*f, "ComboBox3")->currentText(), "Beth Din (France)");
+    // The telephone files and the iCalendar file of each year.
+    for (const char* nom : {"H_PARIS2024.txt", "D_PARIS2024.txt", "PARIS2024.ics",
+                            "H_PARIS2025.txt", "D_PARIS2025.txt", "PARIS2025.ics"}) {
+        EXPECT_TRUE(fs::exists(dir / "CONSISTO" / nom)) << nom;
+    }
+    controle<QPushButton>(*f, "Button1")->click(); // never written twice
+    EXPECT_TRUE(memo(*f, "Memo1").contains("H_PARIS2024.txt existe déjà"));
     auto h = ouvre(SensFenetre::hebreu); // refused in the Hebrew direction
     controle<QComboBox>(*h, "ComboBox5")->setCurrentIndex(8);
     controle<QPushButton>(*h, "Button1")->click();
     ASSERT_EQ(erreurs.size(), 1u);
+}
+
+// "Calendrier ciop": the festival files first, then the twenty-four builds
+// and the workbook, opened; the window ends on the first kind and "Or Méïr".
+TEST_F(FenetreCalendrier, SeriesDuConsistoire)
+{
+    auto h = ouvre(SensFenetre::hebreu); // 5784
+    std::vector<fs::path> ouverts;
+    h->set_ouvreur([&ouverts](const fs::path& p) { ouverts.push_back(p); });
+    controle<QComboBox>(*h, "ComboBox5")->setCurrentIndex(10);
+    controle<QPushButton>(*h, "Button1")->click();
+    ASSERT_EQ(erreurs.size(), 1u);
+    EXPECT_TRUE(erreurs[0].starts_with("Erreur :\rVeuillez calculer auparavant les fêtes de "
+                                       "l'année 5784 et l'année 5785."))
+        << erreurs[0];
+    for (const int annee : {5784, 5785}) {
+        const fs::path fetes =
+            dir / "fetes_ciop" / ("b_fetes_ciop_" + std::to_string(annee) + ".txt");
+        platform::cree_dossier_de(fetes);
+        platform::write_lines(fetes, {"fêtes"});
+    }
+    controle<QPushButton>(*h, "Button1")->click();
+    ASSERT_EQ(erreurs.size(), 1u) << erreurs.back();
+    EXPECT_TRUE(fs::exists(dir / "CAL_GrE0.txt"));
+    EXPECT_TRUE(fs::exists(dir / "CAL_M_W2.txt"));
+    ASSERT_EQ(ouverts.size(), 1u);
+    EXPECT_EQ(ouverts[0], dir / "CALENDRIER_CIOP_5784" / "CALENDRIER_CIOP_5784_PARIS.xlsx");
+    EXPECT_TRUE(fs::exists(ouverts[0]));
+    EXPECT_EQ(controle<QComboBox>(*h, "ComboBox5")->currentIndex(), 0);
+    EXPECT_EQ(controle<QComboBox>(*h, "ComboBox3")->currentText(), "Or Méïr");
+    EXPECT_TRUE(memo(*h, "Memo3").contains("24 fichier(s) écrit(s)."));
+}
+
+// The nightfall tables of the Admour Hazaken: "villetset.txt" asked for,
+// then one copy a town and the workbook.
+TEST_F(FenetreCalendrier, TablesTsetHakokhavim)
+{
+    auto f = ouvre(SensFenetre::civil);
+    std::vector<fs::path> ouverts;
+    f->set_ouvreur([&ouverts](const fs::path& p) { ouverts.push_back(p); });
+    controle<QComboBox>(*f, "ComboBox5")->setCurrentIndex(11);
+    controle<QPushButton>(*f, "Button1")->click();
+    ASSERT_EQ(erreurs.size(), 1u);
+    EXPECT_EQ(erreurs[0], "Il manque le fichier villetset.txt.");
+    platform::write_lines(dir / "villetset.txt", {"PARIS (75)\tFrance\t48°52'N\t02°20'E\t+1",
+                                                  "Lyon\tFrance\t45°45'N\t04°51'E\t+1"});
+    controle<QPushButton>(*f, "Button1")->click();
+    ASSERT_EQ(erreurs.size(), 1u) << erreurs.back();
+    EXPECT_TRUE(fs::exists(dir / "tset_vil_2.txt"));
+    ASSERT_EQ(ouverts.size(), 1u);
+    EXPECT_EQ(ouverts[0], dir / "TSET_ADMOUR_2024.xlsx");
+    EXPECT_TRUE(memo(*f, "Memo1").contains("tset_vil_2.txt : Lyon"));
 }
 
 TEST_F(FenetreCalendrier, OuverteParLeMenuEtLesBoutons)

@@ -2,7 +2,10 @@
 
 #include "documents/city_pages.h"
 #include "documents/consistory_loop.h"
+#include "documents/consistory_outputs.h"
+#include "documents/consistory_series.h"
 #include "documents/dates_file.h"
+#include "documents/icalendar.h"
 #include "documents/workbook_build.h"
 #include "documents/year_page.h"
 #include "gui/common/mnemonics.h"
@@ -132,6 +135,9 @@ TFCivHebr::TFCivHebr(shell::AppContext& ctx, documents::SensFenetre sens, QWidge
     ouvre_lieu();
     montre(c_);
     montre_heure_ete();
+    if (documents::bar_mitsva(sens_)) {
+        installe_bar_mitsva();
+    }
     resize(1100, 760);
     donne_mnemoniques(this);
 }
@@ -254,6 +260,9 @@ void TFCivHebr::montre(const documents::ControlesCalendrier& c)
     const bool rav = documents::montre_est_ouest(c);
     estouest->setVisible(rav);
     label_estouest->setVisible(rav);
+    if (documents::bar_mitsva(sens_)) {
+        cache_controles_bar_mitsva();
+    }
     bloques.clear();
     remplissage_ = false;
 }
@@ -383,6 +392,9 @@ void TFCivHebr::SpeedButton1Click()
 void TFCivHebr::SpeedButton2Click()
 {
     applique([this](auto& c) { documents::valeurs_par_defaut(c, aujourdhui(ctx_)); });
+    if (documents::bar_mitsva(sens_)) {
+        installe_bar_mitsva();
+    }
 }
 
 void TFCivHebr::Button1Click()
@@ -395,6 +407,10 @@ void TFCivHebr::Button1Click()
         return;
     }
     try {
+        if (documents::bar_mitsva(sens_)) {
+            construit_bar_mitsva(*r);
+            return;
+        }
         switch (r->sortie) {
         case documents::Sortie::simplifie:
             if (c_.cible == documents::CibleFenetre::memo) {
@@ -417,14 +433,17 @@ void TFCivHebr::Button1Click()
         case documents::Sortie::iphone_consistoire:
             construit_boucle_consistoire(*r);
             break;
-        default:
-            dialogues_.information(
-                "La construction de ce calendrier (« " +
-                std::string(documents::sorties_calendrier[static_cast<std::size_t>(r->sortie)]) +
-                " ») n'est pas encore disponible dans cette version.");
+        case documents::Sortie::tables_ciop:
+        case documents::Sortie::calendrier_ciop:
+            construit_series_ciop(*r);
+            break;
+        case documents::Sortie::tset_admour:
+            construit_tables_tset(*r);
             break;
         }
     } catch (const documents::RefusClasseur& e) {
+        dialogues_.erreur(e.what());
+    } catch (const documents::RefusSerie& e) {
         dialogues_.erreur(e.what());
     } catch (const platform::FileError& e) {
         dialogues_.erreur(e.what());
@@ -498,11 +517,21 @@ void TFCivHebr::construit_pages(const documents::CalculRetenu& r)
 
 void TFCivHebr::construit_boucle_consistoire(const documents::CalculRetenu& r)
 {
-    const documents::RapportConsistoire rapport =
-        documents::boucle_consistoire(c_, r, ctx_.options, ctx_.donnees.config_ciop,
-                                      ctx_.donnees.tables_ete, ctx_.repertoire, {});
+    std::vector<std::string> fichiers;
+    const std::string horodatage = documents::horodatage_ical(std::chrono::system_clock::now());
+    const documents::RapportConsistoire rapport = documents::boucle_consistoire(
+        c_, r, ctx_.options, ctx_.donnees.config_ciop, ctx_.donnees.tables_ete, ctx_.repertoire,
+        [&](const documents::DemandeCalendrier& d, const documents::CalendrierSimplifie& cal) {
+            const documents::ResultatConsistoire t = documents::ecrit_table_consistoire(
+                ctx_.repertoire, d, cal, ctx_.donnees.tables_ete, horodatage);
+            fichiers.push_back(t.telephone.deja_la
+                                   ? *t.telephone.deja_la
+                                   : "Ecrits : " + t.telephone.horaires.string() + ", " +
+                                         t.telephone.libelles.string() + ", " + t.ical.string());
+        });
     std::vector<std::string> lignes = rapport.memo;
     lignes.emplace_back();
+    lignes.insert(lignes.end(), fichiers.begin(), fichiers.end());
     lignes.push_back(std::to_string(rapport.calendriers) +
                      " calendrier(s) construit(s) pour le consistoire.");
     lignes.insert(lignes.end(), rapport.erreurs.begin(), rapport.erreurs.end());

@@ -8,6 +8,7 @@
 
 #include "documents/calendar_controls.h"
 #include "documents/calendar_request.h"
+#include "documents/consistory_series.h"
 #include "gui/common/save_text.h"
 #include "gui/common/text_printer.h"
 
@@ -65,6 +66,8 @@ public:
     void Button4Click();      // "Imprimer"
     void SpeedButton1Click(); // "Aujourd'hui"
     void SpeedButton2Click(); // "Valeurs par défaut"
+    void CheckBox10Click();   // "Garçon" (Bar-Mitsva modes)
+    void CheckBox11Click();   // "Fille"
 
 private:
     void cree_annees();
@@ -101,10 +104,25 @@ private:
     void construit_pages(const documents::CalculRetenu& r);
     /// "Iphone consistoire": the loop of builds for the consistory.
     void construit_boucle_consistoire(const documents::CalculRetenu& r);
+    /// "Calendrier ciop" and "Tables horaires ciop": the consistory's
+    /// series of builds and their workbook.
+    void construit_series_ciop(const documents::CalculRetenu& r);
+    /// "Tables Tset Hakokhavim Admour Hazaken (6,54°)": a year for every
+    /// town of "villetset.txt".
+    void construit_tables_tset(const documents::CalculRetenu& r);
+    /// Shows a series' lines and opens its workbooks.
+    void montre_series(const documents::SeriesCiop& s);
     /// The workbook of a spreadsheet kind, opened with the desktop's
     /// application when the kind hands off.
     void construit_classeur(const documents::CalculRetenu& r);
     void construit_fichier_dates();
+    // calendar_window_bar_mitsva.cpp: the two Bar-Mitsva modes.
+    /// The caption and the controls of these modes (at the opening and
+    /// after "Valeurs par défaut").
+    void installe_bar_mitsva();
+    void cache_controles_bar_mitsva();
+    /// "Calculer": the Bar-Mitsva page of each year asked.
+    void construit_bar_mitsva(const documents::CalculRetenu& r);
 
     shell::AppContext& ctx_;
     documents::SensFenetre sens_;

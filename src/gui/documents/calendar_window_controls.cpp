@@ -229,10 +229,8 @@ void TFCivHebr::connecte()
     connect(CheckBox8, &QCheckBox::toggled, this, &TFCivHebr::levana_cochee);
     connect(ComboBox5, &QComboBox::currentIndexChanged, this, &TFCivHebr::sortie_choisie);
     // Garçon and Fille exclude each other.
-    connect(CheckBox10, &QCheckBox::toggled, this,
-            [this](bool coche) { CheckBox11->setChecked(!coche); });
-    connect(CheckBox11, &QCheckBox::toggled, this,
-            [this](bool coche) { CheckBox10->setChecked(!coche); });
+    connect(CheckBox10, &QCheckBox::toggled, this, &TFCivHebr::CheckBox10Click);
+    connect(CheckBox11, &QCheckBox::toggled, this, &TFCivHebr::CheckBox11Click);
 }
 
 } // namespace orvane::gui

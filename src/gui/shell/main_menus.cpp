@@ -135,6 +135,14 @@ void TFMainForm::cree_menu_calendriers()
     connect(entree(calendriers, QStringLiteral("Hébreu --> Civil"), "CalendrierHebreu"),
             &QAction::triggered, this,
             [this] { ouvre_calendrier(documents::SensFenetre::hebreu); });
+    // The annual calendar window in its two Bar-Mitsva modes.
+    QMenu* bar_mitsva = menu(QStringLiteral("Anniversaires / Bar-Mitsva"));
+    connect(entree(bar_mitsva, QStringLiteral("Calendrier des Bar-Mitsvot"), "CalendrierBarMitsva"),
+            &QAction::triggered, this,
+            [this] { ouvre_calendrier(documents::SensFenetre::bar_mitsva_calendrier); });
+    connect(entree(bar_mitsva, QStringLiteral("Tableau des Bar_Mitsvot"), "TableauBarMitsva"),
+            &QAction::triggered, this,
+            [this] { ouvre_calendrier(documents::SensFenetre::bar_mitsva_tableau); });
 }
 
 void TFMainForm::ouvre_horaires()
