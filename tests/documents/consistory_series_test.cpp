@@ -5,6 +5,7 @@
 #include "document_files.h"
 #include "documents/consistory_series.h"
 #include "documents/year_page.h"
+#include "platform/file_error.h"
 #include "platform/text_file.h"
 #include "workbook_reader.h"
 
@@ -180,6 +181,40 @@ TEST_F(SeriesParis, LeClasseurUneFeuilleParFichier)
     EXPECT_EQ(f.genre(5, 5), 't');
     EXPECT_EQ(f.texte(5, 5), l[4].substr(l[4].find("\t06.") + 1, 2) + ":" +
                                  l[4].substr(l[4].find("\t06.") + 4, 2));
+}
+
+// West of Greenwich the east end is fewer minutes of arc: the shift is the
+// calendars' own, which reads any notation of the longitude.
+TEST(SeriesCiop, LEstEtLOuestDUneVilleALOuestDeGreenwich)
+{
+    DossierCiop dossier({5786, 5787});
+    DemandeCalendrier d = paris_5786();
+    d.lieu = {"Montréal", "Canada", "45°31'N", "73.5833W", "-5"};
+    d.est_ouest = 3;
+    (void)series_ciop(d, Sortie::tables_ciop, config::FichierCles{}, tables_livrees(),
+                      dossier.path());
+    EXPECT_EQ(platform::read_lines(dossier / "CAL_M_E0.txt"),
+              export_direct(d, 5786, "73°32'W", "Or Méïr", 12.0));
+    EXPECT_EQ(platform::read_lines(dossier / "CAL_M_W0.txt"),
+              export_direct(d, 5786, "73°38'W", "Or Méïr", 12.0));
+    EXPECT_TRUE(std::filesystem::exists(dossier / "CALENDRIER_CIOP_5786" /
+                                        "TABLES_CIOP_5786_Montreal.xlsx"));
+}
+
+// A copy that cannot be made stops the series with the file's name.
+TEST(SeriesCiop, UneCopieImpossibleEstSignalee)
+{
+    DossierCiop dossier({5786, 5787});
+    std::filesystem::create_directories(dossier / "CAL_GrE1.txt" / "occupé");
+    try {
+        (void)series_ciop(paris_5786(), Sortie::calendrier_ciop, config::FichierCles{},
+                          tables_livrees(), dossier.path());
+        FAIL() << "a copy onto a folder went through";
+    } catch (const platform::FileError& e) {
+        EXPECT_EQ(e.path(), dossier / "CAL_GrE1.txt");
+        EXPECT_NE(std::string(e.what()).find("cal_exl.txt"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(std::filesystem::exists(dossier / "CAL_GrE0.txt"));
 }
 
 TEST(SeriesCiop, LesTablesHorairesOntLeurPropreClasseur)
