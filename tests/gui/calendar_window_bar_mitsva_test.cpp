@@ -2,6 +2,7 @@
 // caption after the sex chosen, the controls hidden and shown (also after
 // "Valeurs par défaut"), "Calculer" writing the text area, the work files,
 // the page and the workbook; the two entries of the main menu.
+#include "find_control.h"
 #include "gui/documents/calendar_window.h"
 #include "gui/shell/main_window.h"
 #include "paris_program_directory.h"
@@ -59,14 +60,6 @@ protected:
             [](const TexteAImprimer&) { return true; });
         f->set_ouvreur([this](const fs::path& p) { ouverts.push_back(p); });
         return f;
-    }
-
-    template <class T>
-    static T* controle(QWidget& f, const char* nom)
-    {
-        T* c = f.findChild<T*>(nom);
-        EXPECT_NE(c, nullptr) << nom;
-        return c;
     }
 
     static bool visible(QWidget& f, const char* nom)

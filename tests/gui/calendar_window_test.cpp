@@ -2,6 +2,7 @@
 // simplified calendar and the dates file built, questions answered each
 // way, refusals, saving and printing, and its entries in the main window.
 #include "documents/year_page.h"
+#include "find_control.h"
 #include "gui/documents/calendar_window.h"
 #include "gui/shell/main_window.h"
 #include "paris_program_directory.h"
@@ -79,13 +80,6 @@ protected:
                 return true;
             });
         return f;
-    }
-    template <class T>
-    static T* controle(QWidget& f, const char* nom)
-    {
-        T* c = f.findChild<T*>(nom);
-        EXPECT_NE(c, nullptr) << nom;
-        return c;
     }
     static QString memo(QWidget& f, const char* nom)
     {
