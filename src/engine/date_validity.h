@@ -18,6 +18,28 @@ inline constexpr int annee_civile_max = 9999;
 inline constexpr int annee_hebr_min = 3860;
 inline constexpr int annee_hebr_max = 13759;
 
+/// The era over which both conversions are checked day by day: from Monday
+/// 7 October −3760, the day of 1 Tichri 1 (astronomical year, Julian
+/// calendar: the year written −3761), to 31 December 9999, which is 28 Hechvan
+/// 13760. The two calendar windows reach the whole era; the other windows
+/// keep the years above. Dates of both calendars are ordered by their fields
+/// (Tichri is month 1 and Eloul month 13), so a date lies in the era when it
+/// lies between its two ends.
+inline constexpr DateCivile premier_jour_ere{-3760, 10, 7};
+inline constexpr DateCivile dernier_jour_ere{9999, 12, 31};
+inline constexpr DateHebraique premier_jour_ere_hebreu{1, 1, 1};
+inline constexpr DateHebraique dernier_jour_ere_hebreu{13760, 2, 28};
+
+[[nodiscard]] constexpr bool dans_l_ere(const DateCivile& d) noexcept
+{
+    return premier_jour_ere <= d && d <= dernier_jour_ere;
+}
+
+[[nodiscard]] constexpr bool dans_l_ere(const DateHebraique& d) noexcept
+{
+    return premier_jour_ere_hebreu <= d && d <= dernier_jour_ere_hebreu;
+}
+
 inline constexpr std::string_view message_date_hebraique_incorrecte =
     "Cette date hébraïque est incorrecte";
 inline constexpr std::string_view message_adar2_annee_commune =

@@ -216,10 +216,11 @@ std::ostream& operator<<(std::ostream& os, const DateHebraique& d);
 /// The previous Hebrew day: before day 1, the last day of the month before.
 [[nodiscard]] DateHebraique veille(const DateHebraique& d);
 
-/// The Hebrew date of a civil day (years 100..9999 of the engine).
+/// The Hebrew date of a civil day (any day from 7 October −3760, 1 Tichri
+/// 1, to 31 December 9999).
 [[nodiscard]] DateHebraique hebraique_du_civil(DateCivile d);
 
-/// The civil date of a Hebrew day (years 3860..13759 of the engine).
+/// The civil date of a Hebrew day (from 1 Tichri 1 to 28 Hechvan 13760).
 [[nodiscard]] DateCivile civil_de_l_hebreu(const DateHebraique& d);
 
 } // namespace orvane::engine

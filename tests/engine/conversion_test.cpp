@@ -2,6 +2,7 @@
 // independent day count, and the worked dates of the calendar's edges.
 
 #include "engine/calendar_engine.h"
+#include "engine/date_validity.h"
 #include "engine/dates.h"
 #include "reference_calendar.h"
 
@@ -35,14 +36,16 @@ std::string texte(const CalendarEngine& e)
     return s.str();
 }
 
-// Walks every civil day from 1 January 100 to 31 December 9999 (Julian until
-// 4 October 1582, then Gregorian from 15 October). Each day converts to the
-// Hebrew date of the reference count and back to itself, and from one day to
-// the next the weekday and the Hebrew date advance by exactly one day.
-TEST(Conversion, ChaqueJourCivilDe100A9999AllerEtRetour)
+// Walks every civil day of the era, from Monday 7 October −3760 (1 Tichri 1)
+// to 31 December 9999: Julian until 4 October 1582, then Gregorian from 15
+// October, years before 1 astronomical (year 0 exists). Each day converts to
+// the Hebrew date of the reference count and back to itself, and from one
+// day to the next the weekday and the Hebrew date advance by exactly one day.
+TEST(Conversion, ChaqueJourDe1Tichri1Au31Decembre9999AllerEtRetour)
 {
     CalendarEngine e;
-    DateCivile c{100, 1, 1};
+    DateCivile c = premier_jour_ere;
+    ASSERT_EQ(ref::hebrew_from_fixed(ref::fixed_from_julian({-3760, 10, 7})), (ref::Ymd{1, 1, 1}));
     std::int64_t fixe = ref::fixed_from_civil({c.annee, c.mois, c.jour});
     ref::Ymd h = ref::hebrew_from_fixed(fixe);
     int jour_precedent = 0;
@@ -74,15 +77,15 @@ TEST(Conversion, ChaqueJourCivilDe100A9999AllerEtRetour)
         ASSERT_EQ((ref::Ymd{e.annee_hebr, e.mois_hebr, e.jour_hebr}), h);
 
         ++jours;
-        if (c == DateCivile{9999, 12, 31}) {
+        if (c == dernier_jour_ere) {
             break;
         }
         c = lendemain(c);
         ++fixe;
         h = ref::next_hebrew(h);
     }
-    EXPECT_EQ(jours,
-              ref::fixed_from_gregorian({9999, 12, 31}) - ref::fixed_from_julian({100, 1, 1}) + 1);
+    EXPECT_EQ(jours, ref::fixed_from_gregorian({9999, 12, 31}) -
+                         ref::fixed_from_julian({-3760, 10, 7}) + 1);
 }
 
 struct ExempleConversion {
