@@ -1,39 +1,16 @@
 #include "gui/shell/day_pictures.h"
 
+#include "gui/calendars/moon_drawing.h"
 #include "shell/main_form/main_panels.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace orvane::gui
 {
-
-namespace
-{
-
-/// The lit part of a disc of radius r centred at c, lit on the right, for
-/// a lit fraction f: the right half-disc, less (crescent) or plus (gibbous)
-/// the half-ellipse of the terminator, whose half-width is r × |1 − 2f|.
-QPainterPath partie_eclairee(QPointF c, double r, double f)
-{
-    const QRectF disque(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    QPainterPath moitie;
-    moitie.moveTo(c.x(), c.y() - r);
-    moitie.arcTo(disque, 90, -180);
-    moitie.closeSubpath();
-    const double a = r * std::abs(1.0 - 2.0 * f);
-    QPainterPath ellipse;
-    ellipse.addEllipse(QRectF(c.x() - a, c.y() - r, 2 * a, 2 * r));
-    QPainterPath gauche;
-    gauche.addRect(QRectF(c.x() - r - 1, c.y() - r - 1, r + 1, 2 * r + 2));
-    if (f < 0.5) {
-        return moitie.subtracted(ellipse);
-    }
-    return moitie.united(ellipse.intersected(gauche));
-}
-
-} // namespace
 
 DessinLune::DessinLune(QWidget* parent) : QWidget(parent)
 {
@@ -53,27 +30,9 @@ void DessinLune::setJourHebreu(int jour)
 void DessinLune::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(10, 20, 60));
-    const double r = std::min(width(), height()) / 2.0 - 4;
-    const QPointF c(width() / 2.0, height() / 2.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(45, 50, 70));
-    p.drawEllipse(c, r, r);
-    const shell::PhaseLune phase = shell::phase_lune(jour_);
-    if (phase.fraction <= 0.0) {
-        return;
-    }
-    QPainterPath eclairee = partie_eclairee(c, r, phase.fraction);
-    if (!phase.croissante) {
-        // The waning moon is lit on the other side.
-        QTransform miroir;
-        miroir.translate(2 * c.x(), 0);
-        miroir.scale(-1, 1);
-        eclairee = miroir.map(eclairee);
-    }
-    p.setBrush(QColor(250, 245, 200));
-    p.drawPath(eclairee);
+    p.fillRect(rect(), couleur_ciel);
+    dessine_lune(p, QPointF(width() / 2.0, height() / 2.0), std::min(width(), height()) / 2.0 - 4,
+                 jour_);
 }
 
 void DessinLune::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 // TFMainForm: the menu bar. Each entry whose window exists opens it after
 // freeing the other secondary windows; the entries of the windows still to
 // come are not shown.
+#include "gui/calendars/calendars_menu.h"
 #include "gui/documents/calendar_window.h"
 #include "gui/events/events_menu.h"
 #include "gui/reference/glossary_menu.h"
@@ -51,6 +52,7 @@ void TFMainForm::cree_menus()
     cree_menu_horaires();
     cree_menu_calendriers();
     ajoute_menus_evenements(*this, ctx_);
+    ajoute_menus_calendriers(*this, ctx_);
     ajoute_menu_glossaire(*this, ctx_);
     cree_menu_explications();
     cree_menu_aide();

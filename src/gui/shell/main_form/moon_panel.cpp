@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace orvane::gui
 {
@@ -27,6 +28,15 @@ void PanneauLune::cree_panneau()
     layout->setContentsMargins(6, 2, 6, 2);
     layout->addWidget(lune_);
     layout->addWidget(Label28);
+    connect(lune_, &DessinLune::clique, this, &PanneauLune::clique);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PanneauLune::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        emit clique();
+    }
 }
 
 void PanneauLune::montre_jour(int jour_hebr)

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 
 class QLabel;
+class QMouseEvent;
 
 namespace orvane::gui
 {
@@ -21,6 +22,14 @@ public:
 
     /// The moon of Hebrew day `jour_hebr` (1..30).
     void montre_jour(int jour_hebr);
+
+signals:
+    /// A click on the picture, on its panel or on the title "Phase de la
+    /// lune": the main window opens the moon animation.
+    void clique();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void cree_panneau();
