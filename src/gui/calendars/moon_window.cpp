@@ -175,9 +175,12 @@ TFLune::TFLune(shell::AppContext& ctx, int jour_hebr, QWidget* parent)
 
 bool TFLune::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate) {
+    // Shown or brought to the front, the moon sets off again; a desktop
+    // without a window manager never activates a window, so showing it is
+    // enough.
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && !Timer1->isActive()) {
         FormActivate();
-    } else if (e->type() == QEvent::WindowDeactivate) {
+    } else if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::Hide) {
         FormDeactivate();
     }
     return QWidget::event(e);
