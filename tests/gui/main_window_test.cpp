@@ -424,6 +424,19 @@ TEST_F(FenetrePrincipale, ChoixDuPaysPuisDeLaVille)
               0u);
 }
 
+// The menus in the order of the program, whichever file fills each.
+TEST_F(FenetrePrincipale, OrdreDesMenus)
+{
+    ouvre();
+    QStringList titres;
+    for (QAction* a : f->menuBar()->actions()) {
+        titres.push_back(test_support::sans_lettre(a->text()));
+    }
+    EXPECT_EQ(titres, (QStringList{"Fichier", "Dates", "Horaires", "Calendriers", "Fêtes juives",
+                                   "Divers", "Anniversaires / Bar-Mitsva", "Glossaire",
+                                   "Systeme solaire / Explications", "Mise à jour"}));
+}
+
 // "Systeme solaire / Explications": the three delivered documents, each in
 // the help window; the program's title opens the guide.
 TEST_F(FenetrePrincipale, DocumentsDeLAide)

@@ -48,6 +48,12 @@ QAction* entree_cochable(QMenu* m, const QString& texte, const char* nom)
 
 void TFMainForm::cree_menus()
 {
+    // The menus stand in this order whichever window's file fills them.
+    for (const char* titre : {"&Fichier", "Dates", "Horaires", "Calendriers", "Fêtes juives",
+                              "Divers", "Anniversaires / Bar-Mitsva", "Glossaire",
+                              "Systeme solaire / Explications", "Mise à jour"}) {
+        (void)menu(QString::fromUtf8(titre));
+    }
     cree_menu_fichier();
     cree_menu_horaires();
     cree_menu_calendriers();
