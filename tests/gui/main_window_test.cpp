@@ -2,6 +2,7 @@
 // clock that the tests set: the conversion panel and its invalid states,
 // the clock line, the automatic return to today, the full hour, the places,
 // the day page, the menu, and a picture of the whole window.
+#include "gui/events/divers_window.h"
 #include "gui/events/festivals_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/places_editor_window.h"
@@ -433,8 +434,40 @@ TEST_F(FenetrePrincipale, OrdreDesMenus)
         titres.push_back(test_support::sans_lettre(a->text()));
     }
     EXPECT_EQ(titres, (QStringList{"Fichier", "Dates", "Horaires", "Calendriers", "Fêtes juives",
-                                   "Divers", "Anniversaires / Bar-Mitsva", "Glossaire",
+                                   "Divers", "Anniversaires / Bar-Mitsva", "Glossaire", "Analyse",
                                    "Systeme solaire / Explications", "Mise à jour"}));
+}
+
+// The tables of the "Divers" window under "Divers", "Analyse" and the
+// Bar-Mitsva menu, each in its own mode; the menu frees the window before.
+TEST_F(FenetrePrincipale, LesMenusOuvrentChaqueTableDivers)
+{
+    ouvre();
+    const std::pair<const char*, events::ModeDivers> entrees[] = {
+        {"Moladot", events::ModeDivers::moladot},
+        {"Tekoufot", events::ModeDivers::tekoufot},
+        {"RacheHodachim", events::ModeDivers::roch_hodech},
+        {"BirkatHalevana", events::ModeDivers::levana},
+        {"BirkatHahama", events::ModeDivers::hahama},
+        {"GuechamimTal", events::ModeDivers::guechamim},
+        {"MariagesInterdits", events::ModeDivers::mariages},
+        {"VisitesCimetiere", events::ModeDivers::visites},
+        {"VisitesInterdites", events::ModeDivers::visites_interdites},
+        {"TableauTypes", events::ModeDivers::tableau_types},
+        {"TypesAnnees", events::ModeDivers::types_annees},
+        {"Series61", events::ModeDivers::series_61},
+        {"TableauCycles", events::ModeDivers::tableau_cycles},
+        {"ListeCycles", events::ModeDivers::liste_cycles},
+        {"CeremoniesBarMitsva", events::ModeDivers::ceremonies_bar_mitsva}};
+    for (const auto& [nom, mode] : entrees) {
+        SCOPED_TRACE(nom);
+        QAction* a = f->findChild<QAction*>(nom);
+        ASSERT_NE(a, nullptr);
+        a->trigger();
+        const auto fenetres = f->findChildren<Tdivers*>();
+        ASSERT_EQ(fenetres.size(), 1u);
+        EXPECT_EQ(fenetres.front()->mode(), mode);
+    }
 }
 
 // "Systeme solaire / Explications": the three delivered documents, each in

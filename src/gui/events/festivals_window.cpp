@@ -15,6 +15,7 @@
 #include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
 #include "places/dst.h"
+#include "places/france_summer_time.h"
 #include "platform/file_error.h"
 #include "platform/file_lookup.h"
 #include "platform/program_dir.h"
@@ -48,18 +49,6 @@ QSpinBox* champ(QWidget* parent, const char* nom, int min, int max, int valeur)
     s->setRange(min, max);
     s->setValue(valeur);
     return s;
-}
-
-/// France's summer time from the loaded summer-time tables.
-events::HeureEteFrance heure_ete_france(const places::TablesEte& tables)
-{
-    return [&tables](engine::DateCivile d) {
-        try {
-            return tables.correction("France", config::mode_avec_changement, d, std::nullopt) >= 1;
-        } catch (const std::exception&) {
-            return false; // no table: winter time
-        }
-    };
 }
 
 } // namespace
@@ -297,7 +286,7 @@ bool TFFetes::calcule(bool consistoire)
     progres.setWindowModality(Qt::WindowModal);
     progres.setMinimumDuration(500);
     events::ChoixLevana levana;
-    levana.options.heure_ete = heure_ete_france(ctx_.donnees.tables_ete);
+    levana.options.heure_ete = places::heure_ete_france(ctx_.donnees.tables_ete);
     for (std::size_t i = 0; i < annees.size(); ++i) {
         progres.setValue(static_cast<int>(i));
         QApplication::processEvents();

@@ -50,7 +50,7 @@ void TFMainForm::cree_menus()
 {
     // The menus stand in this order whichever window's file fills them.
     for (const char* titre : {"&Fichier", "Dates", "Horaires", "Calendriers", "Fêtes juives",
-                              "Divers", "Anniversaires / Bar-Mitsva", "Glossaire",
+                              "Divers", "Anniversaires / Bar-Mitsva", "Glossaire", "Analyse",
                               "Systeme solaire / Explications", "Mise à jour"}) {
         (void)menu(QString::fromUtf8(titre));
     }
