@@ -103,8 +103,8 @@ TEST(TableLatitudes, SixBlocsDe272Latitudes)
             const std::string& ligne = l[debut + 2 + static_cast<std::size_t>(k)];
             const std::vector<std::string> c = cellules(ligne);
             ASSERT_EQ(c.size(), 1u + 28u + 1u) << ligne; // the last cell follows the last tab
-            char latitude[16];
-            std::snprintf(latitude, sizeof latitude, "%d°%dN", k / 4, k % 4 * 15);
+            const std::string latitude =
+                std::to_string(k / 4) + "°" + std::to_string(k % 4 * 15) + "N";
             EXPECT_EQ(c.front(), latitude);
             EXPECT_EQ(c.back(), "") << "every time is followed by a tab";
         }
