@@ -22,6 +22,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace orvane::gui
 {
@@ -43,10 +45,22 @@ std::vector<std::string> lignes_affichees(ModeDivers mode, const std::vector<std
     if (!en_hebreu(mode)) {
         return texte;
     }
+    // A tab ends the left-to-right override of the Unicode layout: each piece
+    // between tabs gets its own.
     std::vector<std::string> r;
     r.reserve(texte.size());
     for (const std::string& l : texte) {
-        r.push_back(events::lettres_hebraiques_affichees(l));
+        std::string ligne;
+        std::size_t debut = 0;
+        for (std::size_t tab = l.find('\t');; tab = l.find('\t', debut)) {
+            ligne += events::lettres_hebraiques_affichees(l.substr(debut, tab - debut));
+            if (tab == std::string::npos) {
+                break;
+            }
+            ligne += '\t';
+            debut = tab + 1;
+        }
+        r.push_back(ligne);
     }
     return r;
 }
@@ -304,6 +318,11 @@ void Tdivers::affiche_texte(const std::vector<std::string>& lignes)
 {
     memo_->setFont(en_hebreu(mode_) ? police_hebraique(mode_ == ModeDivers::series_61 ? 8 : 12)
                                     : police_fixe(9, true));
+    // The rows are stored in the order of the glyphs, left to right, even
+    // when a line begins with Hebrew letters.
+    QTextOption option = memo_->document()->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    memo_->document()->setDefaultTextOption(option);
     memo_->affiche(lignes_affichees(mode_, lignes));
     if (mode_ == ModeDivers::series_61) {
         liste_hebreu_->clear();
