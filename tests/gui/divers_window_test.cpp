@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "qt_test_application.h"
 
@@ -215,6 +217,32 @@ TEST_F(FenetreDivers, LesEntreesVisiblesSelonLaTable)
     types.show();
     EXPECT_TRUE(controle<QSpinBox>(types, "AnneeHebraiqueFin")->isVisible());
     EXPECT_EQ(controle<QSpinBox>(types, "AnneeHebraique")->singleStep(), 10);
+}
+
+// The grid of types shows Hebrew letters in the order of the stored glyphs:
+// every piece between tabs keeps its own left-to-right override, and the
+// saved file keeps the stored letters.
+TEST_F(FenetreDivers, LaGrilleDesTypesGardeSonOrdre)
+{
+    Tdivers f(*ctx, ModeDivers::types_annees);
+    branche(f);
+    f.show();
+    const QString lro = QString(QChar(0x202D));
+    const QStringList lignes = memo(f).split('\n');
+    int rangees = 0;
+    for (const QString& l : lignes) {
+        if (l.contains('\t')) {
+            EXPECT_EQ(l.count('\t'), l.count(lro) - 1) << l.toStdString();
+            ++rangees;
+        }
+    }
+    EXPECT_GT(rangees, 20);
+    EXPECT_TRUE(memo(f).contains(QString::fromUtf8("\u05D0"))); // an alef shown
+    EXPECT_NE(f.texte()[7].find("5681"), std::string::npos);    // stored letters kept
+    EXPECT_EQ(f.texte()[7].find("\u05D0"), std::string::npos);
+    EXPECT_EQ(
+        f.findChild<QPlainTextEdit*>("Memo1")->document()->defaultTextOption().textDirection(),
+        Qt::LeftToRight);
 }
 
 TEST_F(FenetreDivers, LeChoixDuMoisRecalcule)
