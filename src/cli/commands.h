@@ -11,6 +11,7 @@ namespace orvane::cli
 void add_engine_commands(CLI::App& app, CliContext& ctx); // convert, year, molad
 void add_events_commands(CLI::App& app,
                          CliContext& ctx); // festivals, readings, day, yeartype, seasons
+void add_omer_commands(CLI::App& app, CliContext& ctx);     // omer, shemita
 void add_shell_commands(CLI::App& app, CliContext& ctx);    // places, dst
 void add_zmanim_commands(CLI::App& app, CliContext& ctx);   // zmanim
 void add_altitude_commands(CLI::App& app, CliContext& ctx); // altitudes, latitudes
@@ -30,6 +31,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
 {
     add_engine_commands(app, ctx);
     add_events_commands(app, ctx);
+    add_omer_commands(app, ctx);
     add_shell_commands(app, ctx);
     add_zmanim_commands(app, ctx);
     add_altitude_commands(app, ctx);

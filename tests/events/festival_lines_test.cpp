@@ -118,6 +118,12 @@ TEST(TexteFetes, NomsDeFichiersEtAnnees)
     EXPECT_EQ(annee_civile_affichee(3760), -1);
     EXPECT_EQ(annee_hebr_de_la_civile(2025, 5784), 5785);
     EXPECT_EQ(annee_hebr_de_la_civile(-1, 3760), 3760);
+    // A year typed is its own Hebrew year, whatever was shown before.
+    EXPECT_EQ(annee_hebr_de_la_civile(2025, 3000), 5785);
+    EXPECT_EQ(annee_hebr_de_la_civile(-5, 5785), 3756);
+    // Year 0 is stepped across, in either direction.
+    EXPECT_EQ(annee_hebr_de_la_civile(0, 3760), 3761);
+    EXPECT_EQ(annee_hebr_de_la_civile(0, 3761), 3760);
     const auto imprime = lignes_a_imprimer_fetes({"a", "b"}, {"c"});
     EXPECT_EQ(imprime, (std::vector<std::string>{"", "", "", "", "    a", "    b", "    c"}));
 }

@@ -468,6 +468,23 @@ TEST_F(FenetrePrincipale, LesMenusOuvrentChaqueTableDivers)
         ASSERT_EQ(fenetres.size(), 1u);
         EXPECT_EQ(fenetres.front()->mode(), mode);
     }
+    f->findChild<QAction*>("ChemitaYovel")->trigger();
+    EXPECT_EQ(f->findChildren<Tdivers*>().size(), 0u);
+    EXPECT_NE(f->findChild<QWidget*>("FYovel"), nullptr);
+    f->findChild<QAction*>("CompteOmer")->trigger();
+    EXPECT_EQ(f->findChild<QWidget*>("FYovel"), nullptr);
+    EXPECT_NE(f->findChild<QWidget*>("Fomer"), nullptr);
+    // The Divers menu in the program's order, the moon last.
+    QStringList divers;
+    auto* menu_divers = qobject_cast<QMenu*>(f->findChild<QAction*>("Moladot")->parent());
+    ASSERT_NE(menu_divers, nullptr);
+    for (QAction* a : menu_divers->actions()) {
+        divers.push_back(test_support::sans_lettre(a->text()));
+    }
+    EXPECT_EQ(divers.first(), "Siman de l'année    ( Type de l'année )");
+    EXPECT_EQ(divers.indexOf("Compte du Omer    ( Supputation du 'Omer )"),
+              divers.indexOf("Chemita / Yovel     ( Année sabbatique et jubilé )") + 1);
+    EXPECT_EQ(divers.last(), "Phases de la lune   ( Animation )");
 }
 
 // "Systeme solaire / Explications": the three delivered documents, each in

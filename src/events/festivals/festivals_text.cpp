@@ -119,7 +119,14 @@ int annee_civile_affichee(int annee_hebr)
 
 int annee_hebr_de_la_civile(int annee_civile, int annee_hebr_avant)
 {
-    return annee_civile + 3760 + (annee_hebr_avant <= 3760 ? 1 : 0);
+    if (annee_civile > 0) {
+        return annee_civile + 3760;
+    }
+    if (annee_civile < 0) {
+        return annee_civile + 3761; // −1 is the civil year of 3760
+    }
+    // Year 0 is a step across it: up from −1 to 1, down from 1 to −1.
+    return annee_hebr_avant <= 3760 ? 3761 : 3760;
 }
 
 } // namespace orvane::events

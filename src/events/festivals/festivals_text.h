@@ -59,8 +59,10 @@ lignes_a_imprimer_fetes(const std::vector<std::string>& liste,
 /// (annee − 3760, one less up to 3760 since there is no year 0).
 [[nodiscard]] int annee_civile_affichee(int annee_hebr);
 
-/// Hebrew year for a civil year typed beside it: civile + 3760, one more
-/// when the Hebrew year shown before was 3760 or less (no civil year 0).
+/// Hebrew year for a civil year typed beside it: civile + 3760, or
+/// civile + 3761 before the era (−1 is the year of 3760). A civil year 0,
+/// which does not exist, is the spin box stepping across it: to 3761 when
+/// the Hebrew year shown before was 3760 or less, to 3760 otherwise.
 [[nodiscard]] int annee_hebr_de_la_civile(int annee_civile, int annee_hebr_avant);
 
 } // namespace orvane::events

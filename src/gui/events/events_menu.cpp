@@ -2,7 +2,9 @@
 
 #include "gui/events/divers_window.h"
 #include "gui/events/festivals_window.h"
+#include "gui/events/omer_window.h"
 #include "gui/events/year_type_window.h"
+#include "gui/events/yovel_window.h"
 #include "gui/shell/main_window.h"
 
 #include <QAction>
@@ -60,6 +62,15 @@ void ajoute_menus_divers(TFMainForm& fenetre, shell::AppContext& ctx)
         {{"MariagesInterdits", "Dates des mariages interdits", M::mariages},
          {"VisitesCimetiere", "Visites au cimetière", M::visites},
          {"VisitesInterdites", "Visites interdites au cimetière", M::visites_interdites}});
+    QAction* yovel =
+        divers->addAction(QStringLiteral("Chemita / Yovel     ( Année sabbatique et jubilé )"));
+    yovel->setObjectName("ChemitaYovel");
+    QObject::connect(yovel, &QAction::triggered, &fenetre,
+                     [&fenetre, &ctx] { ouvre<TFYovel>(fenetre, ctx); });
+    QAction* omer = divers->addAction(QStringLiteral("Compte du Omer    ( Supputation du 'Omer )"));
+    omer->setObjectName("CompteOmer");
+    QObject::connect(omer, &QAction::triggered, &fenetre,
+                     [&fenetre, &ctx] { ouvre<Tfomer>(fenetre, ctx); });
     ajoute_entrees_divers(fenetre.menu(QStringLiteral("Analyse")), fenetre, ctx,
                           {{"TableauTypes", "Tableau de types", M::tableau_types},
                            {"TypesAnnees", "Types des années", M::types_annees},
