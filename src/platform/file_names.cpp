@@ -1,5 +1,6 @@
 #include "platform/file_names.h"
 
+#include "platform/file_lookup.h"
 #include "platform/text.h"
 
 namespace orvane::platform
@@ -60,6 +61,32 @@ std::string nom_fichier_ville(std::string_view ville)
         nom += utf8_of(s);
     }
     return trim(cut(trim(nom), 8));
+}
+
+std::string nom_de_fichier_sur(std::string_view texte)
+{
+    const std::u32string_view interdits = U"/\\:*?\"<>|";
+    std::string nom;
+    for (char32_t c : decode_utf8(texte)) {
+        const bool interdit =
+            c < 0x20 || c == 0x7f || interdits.find(c) != std::u32string_view::npos;
+        nom += interdit ? std::string("_") : utf8_of(c);
+    }
+    const std::size_t debut = nom.find_first_not_of(" .");
+    if (debut == std::string::npos) {
+        return "_";
+    }
+    return nom.substr(debut, nom.find_last_not_of(" .") - debut + 1);
+}
+
+std::filesystem::path chemin_libre(const std::filesystem::path& dossier, std::string_view base,
+                                   std::string_view extension)
+{
+    std::string nom = std::string(base) + std::string(extension);
+    for (int n = 2; std::filesystem::exists(lookup_ignoring_case(dossier, nom)); ++n) {
+        nom = std::string(base) + "_" + std::to_string(n) + std::string(extension);
+    }
+    return dossier / nom;
 }
 
 } // namespace orvane::platform
