@@ -24,6 +24,7 @@ void add_east_west_commands(CLI::App& app, CliContext& ctx);
 void add_pages_commands(CLI::App& app, CliContext& ctx);      // book, zmanim-pages, daylist
 void add_consistory_commands(CLI::App& app, CliContext& ctx); // ical, ciop, tset
 void add_bar_mitsva_commands(CLI::App& app, CliContext& ctx); // bar-mitsva
+void add_mailing_commands(CLI::App& app, CliContext& ctx);    // mailing
 void add_divers_commands(CLI::App& app, CliContext& ctx);     // divers
 
 /// Every command of the program, in the order --help lists them.
@@ -44,6 +45,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_bar_mitsva_commands(app, ctx);
     add_consistory_commands(app, ctx);
     add_divers_commands(app, ctx);
+    add_mailing_commands(app, ctx);
 }
 
 } // namespace orvane::cli
