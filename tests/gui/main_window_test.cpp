@@ -487,6 +487,18 @@ TEST_F(FenetrePrincipale, LesMenusOuvrentChaqueTableDivers)
     EXPECT_EQ(divers.last(), "Phases de la lune   ( Animation )");
 }
 
+// "&Evénements divers" opens the events window on its table.
+TEST_F(FenetrePrincipale, EvenementsDivers)
+{
+    ouvre();
+    QAction* a = f->findChild<QAction*>("EvenementsDivers");
+    ASSERT_NE(a, nullptr);
+    EXPECT_TRUE(a->isVisible());
+    a->trigger();
+    EXPECT_NE(f->findChild<QWidget*>("FEvent"), nullptr);
+    EXPECT_TRUE(fs::exists(dir / "dbd" / "Anni_Ev.DBF"));
+}
+
 // "Systeme solaire / Explications": the three delivered documents, each in
 // the help window; the program's title opens the guide.
 TEST_F(FenetrePrincipale, DocumentsDeLAide)

@@ -4,6 +4,7 @@
 #include "gui/calendars/calendars_menu.h"
 #include "gui/documents/calendar_window.h"
 #include "gui/events/events_menu.h"
+#include "gui/records/records_menu.h"
 #include "gui/reference/glossary_menu.h"
 #include "gui/shell/desktop_opener.h"
 #include "gui/shell/help_window.h"
@@ -57,7 +58,9 @@ void TFMainForm::cree_menus()
     cree_menu_fichier();
     cree_menu_horaires();
     cree_menu_calendriers();
+    ajoute_menus_fiches(*this, ctx_);
     ajoute_menus_evenements(*this, ctx_);
+    ajoute_menus_bases(*this, ctx_);
     ajoute_menus_calendriers(*this, ctx_);
     ajoute_menu_glossaire(*this, ctx_);
     cree_menu_explications();
