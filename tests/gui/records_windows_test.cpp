@@ -3,6 +3,7 @@
 #include "gui/common/text_printer.h"
 #include "gui/records/consult_window.h"
 #include "gui/records/event_window.h"
+#include "gui/records/folder_window.h"
 #include "gui/records/mailing_window.h"
 #include "gui/records/table_window.h"
 #include "platform/raw_file.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "qt_test_application.h"
 
@@ -463,6 +465,24 @@ TEST_F(FenetreMailing, RechercheDUnePersonneParSonNom)
     f.ChoixDeLaPersonne("COHEN Léa ");
     ASSERT_EQ(imprimes.size(), 1u);
     EXPECT_EQ(imprimes[0].lignes[4], "    COHEN Léa");
+}
+
+// The folder window: created when missing, its label names the folder
+// chosen, OK gives it back.
+TEST_F(FenetreMailing, LaFenetreDesDossiers)
+{
+    const fs::path sortie = dir / "FMAIL" / "5785";
+    TFDir d(sortie);
+    EXPECT_TRUE(fs::is_directory(sortie));
+    EXPECT_EQ(d.windowTitle(), "Sélection d'un dossier pour les fichiers de mailing");
+    EXPECT_EQ(d.findChild<QLabel*>("LabelDossier")->text().toStdString(),
+              "Les fichiers seront sauvés dans le répertoire : " + sortie.string());
+    d.choisit(dir.path());
+    EXPECT_EQ(d.dossier(), dir.path());
+    EXPECT_NE(d.findChild<QLabel*>("LabelDossier")->text().toStdString().find(dir.path().string()),
+              std::string::npos);
+    QTimer::singleShot(0, &d, [&d] { d.findChild<QPushButton*>("OK")->click(); });
+    EXPECT_EQ(d.exec(), QDialog::Accepted);
 }
 
 } // namespace

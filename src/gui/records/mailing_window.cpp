@@ -5,6 +5,7 @@
 #include "gui/common/mnemonics.h"
 #include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
+#include "gui/records/folder_window.h"
 #include "platform/encoding.h"
 #include "platform/file_error.h"
 #include "platform/raw_file.h"
@@ -73,12 +74,7 @@ TFReplace::TFReplace(shell::AppContext& ctx, QWidget* parent)
             return f.isEmpty() ? std::nullopt : std::optional<fs::path>(f.toStdString());
         },
         choix_fichier_par_dialogue(this),
-        [this](const fs::path& propose) -> std::optional<fs::path> {
-            const QString d = QFileDialog::getExistingDirectory(
-                this, QStringLiteral("Sélection d'un dossier pour les fichiers de mailing"),
-                QString::fromStdString(propose.string()));
-            return d.isEmpty() ? std::nullopt : std::optional<fs::path>(d.toStdString());
-        },
+        [this](const fs::path& propose) { return TFDir::demande(propose, this); },
         [this](const std::string& m) {
             QMessageBox::critical(this, windowTitle(),
                                   QString::fromStdString(m).replace('\r', '\n'));
