@@ -16,7 +16,9 @@ void add_shell_commands(CLI::App& app, CliContext& ctx);    // places, dst
 void add_zmanim_commands(CLI::App& app, CliContext& ctx);   // zmanim
 void add_altitude_commands(CLI::App& app, CliContext& ctx); // altitudes, latitudes
 void add_records_commands(CLI::App& app, CliContext& ctx);  // anniversaries, barmitsva
-void add_daypage_commands(CLI::App& app, CliContext& ctx);  // daypage
+// records FAMILY list|show|add|export
+void add_records_store_commands(CLI::App& app, CliContext& ctx);
+void add_daypage_commands(CLI::App& app, CliContext& ctx); // daypage
 // calendar
 void add_calendar_commands(CLI::App& app, CliContext& ctx);
 void add_tables_commands(CLI::App& app, CliContext& ctx); // table
@@ -37,6 +39,7 @@ inline void add_all_commands(CLI::App& app, CliContext& ctx)
     add_zmanim_commands(app, ctx);
     add_altitude_commands(app, ctx);
     add_records_commands(app, ctx);
+    add_records_store_commands(app, ctx);
     add_daypage_commands(app, ctx);
     add_calendar_commands(app, ctx);
     add_tables_commands(app, ctx);

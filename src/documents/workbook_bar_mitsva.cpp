@@ -18,13 +18,6 @@ namespace
 
 namespace fs = std::filesystem;
 
-/// The days since 30 December 1899, the origin of spreadsheet dates.
-double date_tableur(const engine::DateCivile& d)
-{
-    return static_cast<double>(engine::numero_du_civil(d) -
-                               engine::numero_du_civil({1899, 12, 30}));
-}
-
 std::string ba(bool fille)
 {
     return std::string("Ba") + lettre_du_sexe(fille) + "-Mitsva";

@@ -323,4 +323,10 @@ void ClasseurXlsx::termine()
                                    lxw_strerror(static_cast<lxw_error>(erreur)) + ")");
 }
 
+double date_tableur(const engine::DateCivile& d)
+{
+    return static_cast<double>(engine::numero_du_civil(d) -
+                               engine::numero_du_civil({1899, 12, 30}));
+}
+
 } // namespace orvane::documents

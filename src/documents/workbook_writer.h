@@ -9,6 +9,7 @@
 //   c.termine();                                        // the file appears now
 #pragma once
 
+#include "engine/dates.h"
 #include "zmanim/day/day_times.h"
 
 #include <filesystem>
@@ -147,5 +148,10 @@ private:
     std::map<StyleCellule, lxw_format*> formats_;
     int premiere_erreur_ = 0;
 };
+
+/// A civil date as a spreadsheet counts it: the days since 30 December
+/// 1899 (true from 1 March 1900 on, where spreadsheets leave their false
+/// 29 February 1900 behind).
+[[nodiscard]] double date_tableur(const engine::DateCivile& d);
 
 } // namespace orvane::documents

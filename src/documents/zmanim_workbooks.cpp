@@ -286,13 +286,6 @@ constexpr std::array<std::size_t, tables::nombre_de_courbes> courbes = {0, 4, 10
 
 constexpr int ligne_lieu = 0, ligne_titres = 1, ligne_hebreu = 2, premiere_rangee = 3;
 
-/// The days since 30 December 1899, the origin of spreadsheet dates.
-double date_tableur(const engine::DateCivile& d)
-{
-    return static_cast<double>(engine::numero_du_civil(d) -
-                               engine::numero_du_civil({1899, 12, 30}));
-}
-
 /// "3 Tevet 5785", "14 Adar II 5784".
 std::string date_hebraique(const RangeeGardee& r)
 {
