@@ -13,7 +13,8 @@ namespace orvane::gui
 
 class TFMainForm;
 
-/// "&Evénements divers" (the events window).
+/// "&Anniversaires", "&Bar Mitsva" and "&Décès" (the records window of each
+/// family, in both modes) and "&Evénements divers" (the events window).
 void ajoute_menus_fiches(TFMainForm& fenetre, shell::AppContext& ctx);
 
 /// "&Mailing", "Consultation de la base" (the table window) and
