@@ -465,6 +465,14 @@ TEST_F(FenetreMailing, RechercheDUnePersonneParSonNom)
     f.ChoixDeLaPersonne("COHEN Léa ");
     ASSERT_EQ(imprimes.size(), 1u);
     EXPECT_EQ(imprimes[0].lignes[4], "    COHEN Léa");
+    // "Imprimer la fiche trouvée jointe": after its confirmation.
+    reponses = {QMessageBox::Cancel};
+    f.findChild<QAction*>("ImprimerFicheJointe")->trigger();
+    EXPECT_EQ(imprimes.size(), 1u);
+    f.findChild<QAction*>("ImprimerFicheJointe")->trigger();
+    ASSERT_EQ(imprimes.size(), 2u);
+    EXPECT_EQ(questions.back(), "Etes-vous sûr d'imprimer la fiche de COHEN Léa\r");
+    EXPECT_EQ(imprimes[1].lignes.back(), "    Impression de la fiche jointe de COHEN Léa");
 }
 
 // The folder window: created when missing, its label names the folder

@@ -172,6 +172,10 @@ void TFReplace::cree_controles()
     recherche->setObjectName("RechercheNom");
     connect(recherche, &QAction::triggered, this, &TFReplace::RechercheParNom);
     addAction(recherche);
+    auto* jointe = new QAction(QStringLiteral("Imprimer la fiche trouvée jointe"), this);
+    jointe->setObjectName("ImprimerFicheJointe");
+    connect(jointe, &QAction::triggered, this, &TFReplace::ImprimeFicheTrouvee);
+    addAction(jointe);
     connect(liste_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (trouvees_.empty() && liste_->property("noms").toBool()) {
             ChoixDuNom(item->text());
@@ -484,9 +488,25 @@ void TFReplace::ChoixDeLaPersonne(const QString& ligne)
                                                                f.champs, date_du_jour(), true);
             memo_->setPlainText(qs(lettre));
             imprime_lettre(lettre);
+            trouvee_ = f;
             return;
         }
     }
+}
+
+void TFReplace::ImprimeFicheTrouvee()
+{
+    if (!trouvee_) {
+        return;
+    }
+    const std::string nom =
+        records::champ_de(*trouvee_, "NOM") + " " + records::champ_de(*trouvee_, "PRE");
+    if (question_("Etes-vous sûr d'imprimer la fiche de " + nom + "\r", Reponses::oui_annuler) !=
+        QMessageBox::Yes) {
+        return;
+    }
+    memo_->appendPlainText(qs("Impression de la fiche jointe de " + nom));
+    imprime_lettre(memo_->toPlainText().toStdString());
 }
 
 } // namespace orvane::gui

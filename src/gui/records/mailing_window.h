@@ -60,6 +60,9 @@ public:
     void RechercheParNom();
     void ChoixDuNom(const QString& nom);
     void ChoixDeLaPersonne(const QString& ligne);
+    /// "Imprimer la fiche trouvée jointe": the letter of the person found,
+    /// after a confirmation.
+    void ImprimeFicheTrouvee();
 
     [[nodiscard]] const records::Table& table() const { return table_; }
 
@@ -86,6 +89,7 @@ private:
     std::filesystem::path modele_;
     std::vector<records::FicheAPublier> selection_;
     std::vector<records::FicheAPublier> trouvees_;
+    std::optional<records::FicheAPublier> trouvee_; // the person of the last letter found
     bool synchronise_ = false;
 
     QPlainTextEdit* memo_ = nullptr;
