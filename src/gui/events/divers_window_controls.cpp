@@ -1,6 +1,7 @@
 // The controls of the "Divers" window and which of them each table shows.
 
 #include "events/festivals/festivals_text.h"
+#include "gui/common/buddy_label.h"
 #include "gui/common/fonts.h"
 #include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
@@ -29,18 +30,6 @@ QSpinBox* champ_annee(QWidget* parent, const char* nom)
     s->setObjectName(nom);
     s->setAccelerated(true);
     return s;
-}
-
-QLabel* libelle(QWidget* parent, const QString& texte, QWidget* compagnon)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setBuddy(compagnon);
-    return l;
-}
-
-QGridLayout* grille(QWidget* w)
-{
-    return static_cast<QGridLayout*>(w->layout());
 }
 
 void montre(const std::vector<QWidget*>& widgets, bool visible)

@@ -1,5 +1,6 @@
 #include "gui/records/event_window.h"
 
+#include "gui/common/buddy_label.h"
 #include "gui/common/fonts.h"
 #include "gui/common/mnemonics.h"
 #include "gui/common/named_button.h"
@@ -55,13 +56,6 @@ QLineEdit* edition(QWidget* parent, const char* nom, int longueur)
     e->setObjectName(nom);
     e->setMaxLength(longueur);
     return e;
-}
-
-QLabel* libelle(QWidget* parent, const QString& texte, QWidget* compagnon)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setBuddy(compagnon);
-    return l;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The controls of the records window and their layout.
+#include "gui/common/buddy_label.h"
 #include "gui/common/fonts.h"
 #include "gui/common/named_button.h"
 #include "gui/common/result_area.h"
@@ -65,18 +66,6 @@ QComboBox* liste(QWidget* parent, const char* nom, const QStringList& elements)
     c->setEditable(true);
     c->addItems(elements);
     return c;
-}
-
-QLabel* libelle(QWidget* parent, const QString& texte, QWidget* compagnon)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setBuddy(compagnon);
-    return l;
-}
-
-QGridLayout* grille(QWidget* w)
-{
-    return static_cast<QGridLayout*>(w->layout());
 }
 
 } // namespace
