@@ -63,7 +63,7 @@ TEST_F(CommandeRecords, ListeDesFichiersEcritsALaMainOctetPourOctet)
     const Sortie s = lance({"records", "naissance", "list"});
     ASSERT_EQ(s.code, 0) << s.err;
     EXPECT_EQ(s.out, golden("records_naissance_list.txt"));
-    // The spec's family name, its case and accents aside, chooses the same files.
+    // The family's own name, its case and accents aside, chooses the same files.
     EXPECT_EQ(lance({"records", "NAISSANCE", "list"}).out, s.out);
     const Sortie tsv = lance({"records", "Naissance", "list", "--format", "tsv"});
     EXPECT_EQ(tsv.out, "1\tLévy\tDavid\t02/10/2024\tN\t1 Tichri 5785\n"
